@@ -1,0 +1,86 @@
+#include "engine/Amount.h"
+#include "engine/Game.h"
+#include "settings/SoundFiles.h"
+
+namespace quellard {
+
+// The end of a game that reached the dealer's turn: the dealer stands on 17 or more or went over 21,
+// the player holds 21 or less.
+void Game::decideOutcome()
+{
+    Table &t = m_table;
+    // 1. Insurance pays before the hands are compared, when the dealer turned a blackjack.
+    if (t.insYes == 1 && t.dealer.values[0] == 1 && t.dealer.values[1] == 10)
+        payInsurance();
+    // 2. Compare the totals; each test that holds overrides the ones before it. A dealer over 21
+    //    loses to any player still in the game.
+    const double player = t.player.total;
+    const double dealer = t.dealer.total;
+    if (formatAmount(player) == formatAmount(dealer))
+        t.gameResult = GameResult::Push;
+    if (player < dealer)
+        t.gameResult = GameResult::Loss;
+    if (player < dealer && dealer > 21)
+        t.gameResult = GameResult::Win;
+    if (player > dealer)
+        t.gameResult = GameResult::Win;
+    // 3. Move the money.
+    switch (*t.gameResult) {
+    case GameResult::Push: outcomePush(); break;
+    case GameResult::Loss: outcomeLose(); break;
+    case GameResult::Win: outcomeWin(); break;
+    }
+    // 4. Betting opens again.
+    t.bet = 0;
+    t.labels.setChips(true);
+}
+
+// Insurance returns its premium of half the bet and pays 2 to 1 on it: 1.5 times the bet.
+void Game::payInsurance()
+{
+    m_table.cash += m_table.bet * 1.5;
+    m_table.labels.lblNew = true;
+}
+
+// A push returns the stake.
+void Game::outcomePush()
+{
+    playSound(sounds::kPush);
+    m_table.labels.lblHit = false;
+    m_table.labels.lblStand = false;
+    m_table.labels.lblNew = true;
+    m_table.cash += m_table.bet;
+}
+
+// A loss keeps the stake.
+void Game::outcomeLose()
+{
+    playSound(sounds::kLose);
+    m_table.bet = 0;
+    m_table.labels.setChips(true);
+    m_table.labels.lblNew = true;
+}
+
+// A win returns the stake and pays even money.
+void Game::outcomeWin()
+{
+    playSound(m_table.dealer.total > 21 ? sounds::kDealerBust : sounds::kWin);
+    m_table.cash += m_table.bet * 2;
+    m_table.bet = 0;
+    m_table.labels.setChips(true);
+    m_table.labels.lblNew = true;
+}
+
+// A two-card 21 returns the stake and pays 3 to 2, at once at the deal.
+void Game::outcomeBlackjack()
+{
+    playSound(sounds::kBlackjack);
+    m_table.cash += m_table.bet * 2.5;
+    m_table.bet = 0;
+    m_table.labels.setChips(true);
+    m_table.labels.lblHit = false;
+    m_table.labels.lblStand = false;
+    m_table.labels.lblNew = true;
+}
+
+} // namespace quellard

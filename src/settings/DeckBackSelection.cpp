@@ -1,0 +1,96 @@
+#include "settings/DeckBackSelection.h"
+
+#include "settings/FileChecks.h"
+
+#include <optional>
+
+namespace quellard {
+
+namespace {
+
+std::string lowerCase(std::string_view text)
+{
+    std::string lower(text);
+    for (char &c : lower)
+        if (c >= 'A' && c <= 'Z')
+            c = char(c - 'A' + 'a');
+    return lower;
+}
+
+std::optional<std::size_t> deckBackNamed(std::string_view fileName)
+{
+    for (std::size_t i = 0; i < kDeckBacks.size(); ++i)
+        if (kDeckBacks[i].fileName == fileName)
+            return i;
+    return std::nullopt;
+}
+
+} // namespace
+
+DeckBackSelection::DeckBackSelection(const SettingsStore &settings, DeckBackView &view)
+    : m_settings(settings), m_view(view)
+{
+}
+
+std::string DeckBackSelection::imagePath(std::string_view fileName) const
+{
+    return appFilePath(m_settings.applicationFolder(), kImagesFolder, fileName);
+}
+
+void DeckBackSelection::menuItemClick(std::size_t item)
+{
+    if (item >= kDeckBacks.size())
+        return;
+    const std::string_view fileName = kDeckBacks[item].fileName;
+    const std::string path = imagePath(fileName);
+    if (!fileExists(path)) {
+        m_view.showExclamation(kFileDoesNotExist);
+        return;
+    }
+    loadDeckImage(path);
+    // The choice is remembered even when the picture would not decode: the file is there, and the
+    // window has already told the player about the picture.
+    m_settings.writeSetting(kDeckSection, kDeckKey, fileName);
+}
+
+void DeckBackSelection::loadDeckImage(const std::string &path)
+{
+    if (!fileExists(path)) {
+        m_view.showExclamation(kDeckImageDoesNotExist);
+        return;
+    }
+    m_view.showCardBack(path);
+}
+
+void DeckBackSelection::applyStoredChoice()
+{
+    const std::string stored = m_settings.readSetting(kDeckSection, kDeckKey, "");
+    if (stored.empty()) {
+        loadDeckImage(imagePath(kDeckBacks[kDefaultDeckBack].fileName));
+        // Default is ticked even when its picture is missing: it is what the player has chosen.
+        m_view.setTick(kDefaultDeckBack, true);
+        return;
+    }
+    loadDeckImage(imagePath(stored));
+}
+
+void DeckBackSelection::optionsMenuOpened()
+{
+    const std::string stored = m_settings.readSetting(kDeckSection, kDeckKey, "");
+    if (stored.empty()) {
+        // Nothing stored means the default; the other ticks stay as they are, so after the entry is
+        // removed by hand two items may show ticked.
+        m_view.setTick(kDefaultDeckBack, true);
+        return;
+    }
+    // A name typed into the file in capitals still picks its item. An unknown name changes nothing.
+    const std::optional<std::size_t> chosen = deckBackNamed(lowerCase(stored));
+    if (!chosen)
+        return;
+    m_view.setTick(*chosen, true);
+    for (std::size_t i = 0; i < kDeckBacks.size(); ++i)
+        if (i != *chosen)
+            m_view.setTick(i, false);
+}
+
+} // namespace quellard

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "settings/DeckBackView.h"
+#include "settings/DeckBacks.h"
+#include "settings/Settings.h"
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace quellard {
+
+inline constexpr std::string_view kFileDoesNotExist = "Error: File does not exist";
+inline constexpr std::string_view kDeckImageDoesNotExist = "Error: Selected deck image does not exist.";
+
+// The choice of card back: the seven Options > Deck items, their ticks, and the stored choice
+// applied at start-up. The ticks are never remembered on their own; they are worked out from the
+// settings file each time the Options menu opens.
+class DeckBackSelection {
+public:
+    DeckBackSelection(const SettingsStore &settings, DeckBackView &view);
+
+    // A deck item was chosen: show its picture and remember it, or say the file is missing and
+    // change nothing. The ticks are left alone; they follow the file when the menu next opens.
+    void menuItemClick(std::size_t item);
+
+    // Shows the picture, or says it does not exist.
+    void loadDeckImage(const std::string &path);
+
+    // At start-up: shows the stored card back, or the default one (ticking Default) when nothing
+    // is stored. The stored name is used as it stands, even if it is none of the seven.
+    void applyStoredChoice();
+
+    // The Options menu is opening: tick the item of the stored choice.
+    void optionsMenuOpened();
+
+    // The folder's images/fileName.
+    std::string imagePath(std::string_view fileName) const;
+
+private:
+    const SettingsStore &m_settings;
+    DeckBackView &m_view;
+};
+
+} // namespace quellard

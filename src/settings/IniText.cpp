@@ -1,0 +1,204 @@
+#include "settings/IniText.h"
+
+#include <cstddef>
+
+namespace quellard {
+
+namespace {
+
+constexpr std::string_view kBlanks = " \t";
+constexpr std::string_view kNewLine = "\r\n";
+
+std::string_view trimmed(std::string_view text)
+{
+    const std::size_t first = text.find_first_not_of(kBlanks);
+    if (first == std::string_view::npos)
+        return {};
+    const std::size_t last = text.find_last_not_of(kBlanks);
+    return text.substr(first, last - first + 1);
+}
+
+char lowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c; }
+
+bool sameName(std::string_view a, std::string_view b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (lowerAscii(a[i]) != lowerAscii(b[i]))
+            return false;
+    return true;
+}
+
+std::string_view unquoted(std::string_view value)
+{
+    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front())
+        return value.substr(1, value.size() - 2);
+    return value;
+}
+
+enum class LineKind { Other, Section, Key };
+
+// One line of the text: its content is [begin, end), its line break [end, next).
+struct Line {
+    std::size_t begin = 0;
+    std::size_t end = 0;
+    std::size_t next = 0;
+    LineKind kind = LineKind::Other;
+    std::string_view name;       // the section or key name, trimmed
+    std::string_view value;      // a key line's value, trimmed, quotes kept
+    std::size_t afterEquals = 0; // just after the '='
+    std::size_t valueBegin = 0;  // after the '=' and the blanks that follow it
+
+    bool hasBreak() const { return next > end; }
+};
+
+Line classify(std::string_view text, std::size_t begin, std::size_t end, std::size_t next)
+{
+    Line line;
+    line.begin = begin;
+    line.end = end;
+    line.next = next;
+    const std::string_view content = text.substr(begin, end - begin);
+    const std::string_view body = trimmed(content);
+    if (body.empty() || body.front() == ';')
+        return line;
+    if (body.front() == '[') {
+        const std::size_t close = body.find(']');
+        if (close != std::string_view::npos) {
+            line.kind = LineKind::Section;
+            line.name = trimmed(body.substr(1, close - 1));
+        }
+        return line;
+    }
+    const std::size_t equals = content.find('=');
+    if (equals == std::string_view::npos)
+        return line;
+    line.kind = LineKind::Key;
+    line.name = trimmed(content.substr(0, equals));
+    const std::string_view afterEquals = content.substr(equals + 1);
+    line.value = trimmed(afterEquals);
+    const std::size_t firstNonBlank = afterEquals.find_first_not_of(kBlanks);
+    line.afterEquals = begin + equals + 1;
+    line.valueBegin = line.afterEquals + (firstNonBlank == std::string_view::npos ? 0 : firstNonBlank);
+    return line;
+}
+
+// Walks the text line by line; a lone CR, a lone LF and CR LF each end a line.
+class LineReader {
+public:
+    explicit LineReader(std::string_view text) : m_text(text) {}
+
+    bool next(Line &line)
+    {
+        if (m_pos >= m_text.size())
+            return false;
+        const std::size_t begin = m_pos;
+        std::size_t end = m_text.find_first_of(kNewLine, begin);
+        std::size_t next = end;
+        if (end == std::string_view::npos) {
+            end = next = m_text.size();
+        } else {
+            next = end + 1;
+            if (m_text[end] == '\r' && next < m_text.size() && m_text[next] == '\n')
+                ++next;
+        }
+        m_pos = next;
+        line = classify(m_text, begin, end, next);
+        return true;
+    }
+
+private:
+    std::string_view m_text;
+    std::size_t m_pos = 0;
+};
+
+// Where a key stands, or would go, in the first section of the given name.
+struct KeyPlace {
+    bool sectionFound = false;
+    std::optional<Line> keyLine;   // the first key line of that name in the section
+    Line lastLine;                 // the header or the section's last key line: a new key goes after it
+};
+
+KeyPlace findKey(std::string_view text, std::string_view section, std::string_view key)
+{
+    KeyPlace place;
+    LineReader reader(text);
+    Line line;
+    while (reader.next(line)) {
+        if (line.kind == LineKind::Section) {
+            if (place.sectionFound)
+                break;
+            if (sameName(line.name, section)) {
+                place.sectionFound = true;
+                place.lastLine = line;
+            }
+        } else if (place.sectionFound && line.kind == LineKind::Key) {
+            place.lastLine = line;
+            if (sameName(line.name, key)) {
+                place.keyLine = line;
+                break;
+            }
+        }
+    }
+    return place;
+}
+
+} // namespace
+
+std::optional<std::string> iniValue(std::string_view text, std::string_view section, std::string_view key)
+{
+    const KeyPlace place = findKey(text, trimmed(section), trimmed(key));
+    if (!place.keyLine)
+        return std::nullopt;
+    return std::string(unquoted(place.keyLine->value));
+}
+
+bool iniCanStore(std::string_view section, std::string_view key, std::string_view value)
+{
+    section = trimmed(section);
+    key = trimmed(key);
+    const auto hasBreak = [](std::string_view s) { return s.find_first_of(kNewLine) != std::string_view::npos; };
+    if (section.empty() || key.empty() || hasBreak(section) || hasBreak(key) || hasBreak(value))
+        return false;
+    return section.find(']') == std::string_view::npos && key.find('=') == std::string_view::npos &&
+           key.front() != '[' && key.front() != ';';
+}
+
+std::optional<std::string> iniWithValue(std::string_view text, std::string_view section, std::string_view key,
+                                        std::string_view value)
+{
+    if (!iniCanStore(section, key, value))
+        return std::nullopt;
+    section = trimmed(section);
+    key = trimmed(key);
+    const KeyPlace place = findKey(text, section, key);
+
+    std::string result;
+    result.reserve(text.size() + section.size() + key.size() + value.size() + 8);
+    if (place.keyLine) {
+        // Only the value changes; the key's spelling, the blanks before the value and the line
+        // break stay as the file had them. An empty value, or one that brings blanks of its own,
+        // replaces the old blanks too, so that writing it again changes nothing.
+        const bool fromEquals = value.empty() || value.front() == ' ' || value.front() == '\t';
+        result.append(text.substr(0, fromEquals ? place.keyLine->afterEquals : place.keyLine->valueBegin));
+        result.append(value);
+        result.append(text.substr(place.keyLine->end));
+    } else if (place.sectionFound) {
+        const std::size_t at = place.lastLine.next;
+        result.append(text.substr(0, at));
+        if (!place.lastLine.hasBreak())
+            result.append(kNewLine);
+        result.append(key).append("=").append(value).append(kNewLine);
+        result.append(text.substr(at));
+    } else {
+        result.append(text);
+        if (!text.empty() && text.back() != '\n' && text.back() != '\r')
+            result.append(kNewLine);
+        result.append("[").append(section).append("]").append(kNewLine);
+        result.append(key).append("=").append(value).append(kNewLine);
+    }
+    return result;
+}
+
+} // namespace quellard

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <atomic>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include <unistd.h>
+
+namespace quellard::testing {
+
+// A fresh folder under the system's temporary folder, removed with everything in it at the end.
+class TempFolder {
+public:
+    TempFolder()
+    {
+        static std::atomic<unsigned> counter{0};
+        m_path = std::filesystem::temp_directory_path() /
+                 ("quellard-settings-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
+        std::filesystem::remove_all(m_path);
+        std::filesystem::create_directories(m_path);
+    }
+    ~TempFolder() { std::error_code ignored; std::filesystem::remove_all(m_path, ignored); }
+
+    const std::filesystem::path &path() const { return m_path; }
+    std::string str() const { return m_path.string(); }
+    std::string file(std::string_view relative) const { return (m_path / relative).string(); }
+
+    // Writes the bytes to a file below the folder, creating the folders on the way.
+    std::string write(std::string_view relative, std::string_view bytes) const
+    {
+        const std::filesystem::path p = m_path / relative;
+        std::filesystem::create_directories(p.parent_path());
+        std::ofstream(p, std::ios::binary) << bytes;
+        return p.string();
+    }
+
+    std::string read(std::string_view relative) const
+    {
+        std::ifstream in(m_path / relative, std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    }
+
+    // The names directly in the folder, to see that nothing was created or left behind.
+    std::vector<std::string> names() const
+    {
+        std::vector<std::string> result;
+        for (const auto &entry : std::filesystem::directory_iterator(m_path))
+            result.push_back(entry.path().filename().string());
+        return result;
+    }
+
+private:
+    std::filesystem::path m_path;
+};
+
+} // namespace quellard::testing

@@ -1,0 +1,54 @@
+#include "shell/CardSlotWidget.h"
+
+#include "shell/CardFaceRenderer.h"
+
+#include <QPainter>
+
+namespace quellard {
+
+CardSlotWidget::CardSlotWidget(const QString &name, const QRect &geometry, const QPixmap &cardBack, QWidget *parent)
+    : QWidget(parent), m_cardBack(cardBack)
+{
+    setObjectName(name);
+    setGeometry(geometry);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setAttribute(Qt::WA_NoMousePropagation);
+    setAccessibleName(tr("Empty card slot"));
+}
+
+void CardSlotWidget::show(SlotFace face, int cardNumber)
+{
+    if (face != SlotFace::CardFace)
+        cardNumber = 0;
+    if (face == m_face && cardNumber == m_cardNumber)
+        return;
+    m_face = face;
+    m_cardNumber = cardNumber;
+    switch (face) {
+    case SlotFace::Empty: setAccessibleName(tr("Empty card slot")); break;
+    case SlotFace::CardBack: setAccessibleName(tr("Face-down card")); break;
+    case SlotFace::CardFace: setAccessibleName(CardFaceRenderer::cardName(cardNumber)); break;
+    }
+    update();
+}
+
+void CardSlotWidget::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), palette().color(QPalette::Base));
+    switch (m_face) {
+    case SlotFace::Empty:
+        break;
+    case SlotFace::CardBack:
+        // The back pictures are small bitmaps; at higher pixel densities smooth them rather than
+        // show blocky pixels.
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.drawPixmap(QPoint(0, 0), m_cardBack);
+        break;
+    case SlotFace::CardFace:
+        painter.drawPixmap(QPoint(0, 0), CardFaceRenderer::face(m_cardNumber, size(), devicePixelRatioF()));
+        break;
+    }
+}
+
+} // namespace quellard

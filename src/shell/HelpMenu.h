@@ -1,0 +1,42 @@
+#pragma once
+
+#include "shell/WebAddresses.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QString>
+
+class QWidget;
+
+namespace quellard {
+
+// The Help menu's four commands. The table window owns one and connects its menu actions to the
+// slots; the rules window and the About box it shows are modal and owned by that window.
+class HelpMenu : public QObject
+{
+    Q_OBJECT
+
+public:
+    // appFolder is the application's folder, the one holding the executable and help.html.
+    HelpMenu(QWidget *owner, QString appFolder, UrlOpener opener = openWithDesktop);
+
+    // The help page: help.html in the application's folder.
+    QString helpFilePath() const;
+
+public slots:
+    // Help > Contents: the help page in the browser when it exists, otherwise the built-in rules.
+    void mnuContentsClick();
+    // Help > Feedback/Report Bug: the contact page of our support site.
+    void mnuFeedRepBugClick();
+    // Help > Homepage: the game's page on our support site.
+    void mnuHomepageClick();
+    // Help > About: the About box.
+    void mnuAboutClick();
+
+private:
+    QPointer<QWidget> m_owner;
+    QString m_appFolder;
+    UrlOpener m_opener;
+};
+
+} // namespace quellard

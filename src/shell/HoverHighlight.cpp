@@ -1,0 +1,47 @@
+#include "shell/HoverHighlight.h"
+
+#include "shell/ClickLabel.h"
+#include "shell/FilledShape.h"
+#include "shell/Twips.h"
+
+#include <QEvent>
+
+namespace quellard {
+
+HoverHighlight::HoverHighlight(QWidget *form, const std::array<ClickLabel *, 4> &labels,
+                               const std::array<FilledShape *, 4> &shapes)
+    : QObject(form), m_form(form), m_labels(labels), m_shapes(shapes)
+{
+    // Moves are watched through a filter because a disabled label's own handlers see no mouse events.
+    form->setMouseTracking(true);
+    form->installEventFilter(this);
+    for (ClickLabel *label : m_labels) {
+        label->setMouseTracking(true);
+        label->installEventFilter(this);
+    }
+}
+
+void HoverHighlight::light(int index)
+{
+    const QColor blue = QColor::fromRgb(bgr(0xFF0000));
+    const QColor grey = QColor::fromRgb(bgr(0xE0E0E0));
+    for (int i = 0; i < 4; ++i)
+        m_shapes[i]->setFillColor(i == index ? blue : grey);
+}
+
+bool HoverHighlight::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::MouseMove) {
+        if (watched == m_form) {
+            light(-1);
+        } else {
+            for (int i = 0; i < 4; ++i) {
+                if (watched == m_labels[i])
+                    light(i);
+            }
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+} // namespace quellard

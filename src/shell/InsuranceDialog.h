@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QDialog>
+
+class QLabel;
+class QPushButton;
+
+namespace quellard {
+
+class InsuranceAnswers;
+
+// BJInsur: "Insurance?" with Yes and No, asked when the dealer shows an ace. The answer runs while
+// the dialog is still open (a refusal for want of cash shows over it); closing it without an
+// answer is an answer too.
+class InsuranceDialog : public QDialog {
+    Q_OBJECT
+public:
+    InsuranceDialog(InsuranceAnswers &answers, QWidget *parent);
+
+    QPushButton *yesButton() const { return m_yes; }
+    QPushButton *noButton() const { return m_no; }
+
+    void done(int result) override;
+
+private:
+    void answer(void (InsuranceAnswers::*handler)());
+
+    InsuranceAnswers &m_answers;
+    QPushButton *m_yes;
+    QPushButton *m_no;
+    bool m_answered = false;
+};
+
+} // namespace quellard

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "engine/Host.h"
+
+#include <QPointer>
+#include <QString>
+#include <functional>
+
+class QAction;
+class QEventLoop;
+class QWidget;
+
+namespace quellard {
+
+class SoundPort;
+
+// What the rules need from the desktop: message boxes titled with the game's title, the insurance
+// dialog, the sound effects, and the dealer's pauses, which wait on a timer so that the window keeps
+// painting and its menus keep working while the CPU stays idle.
+class ShellHost final : public Host {
+public:
+    struct Wiring {
+        QWidget *window = nullptr;
+        const QAction *soundSwitch = nullptr;
+        SoundPort *sound = nullptr;
+        QString appFolder;
+        std::function<void()> render;
+        double pauseScale = 1.0; // tests shorten the pauses; 1 is the game's own timing
+    };
+
+    explicit ShellHost(Wiring wiring);
+
+    void showMessage(std::string_view text, MessageIcon icon) override;
+    bool askYesNo(std::string_view text, MessageIcon icon) override;
+    void askInsurance(InsuranceAnswers &answers) override;
+    bool soundSwitchOn() const override;
+    void playSound(std::string_view fileName) override;
+    double secondsSinceMidnight() const override;
+    void pause(std::chrono::milliseconds length) override;
+    void cancelPause() override;
+    void tableChanged() override;
+
+    bool pausing() const { return m_pauseLoop != nullptr; }
+
+private:
+    QWidget *dialogParent() const;
+
+    Wiring m_wiring;
+    QEventLoop *m_pauseLoop = nullptr;
+};
+
+} // namespace quellard

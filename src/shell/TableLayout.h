@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QPixmap>
+#include <array>
+
+class QLabel;
+class QWidget;
+
+namespace quellard {
+
+class CardSlotWidget;
+class ClickLabel;
+class FilledShape;
+
+// The table window's controls, laid out on the form at their fixed positions.
+struct TableControls {
+    FilledShape *felt = nullptr; // Shape1
+    std::array<CardSlotWidget *, 7> picCom{};
+    std::array<CardSlotWidget *, 7> picPlay{};
+    CardSlotWidget *picBack = nullptr;
+
+    QLabel *lblCom = nullptr;
+    QLabel *lblPlay = nullptr;
+    QLabel *lblBet = nullptr;
+    QLabel *lblmoney = nullptr;
+
+    ClickLabel *lblBet5 = nullptr;
+    ClickLabel *lblBet10 = nullptr;
+    ClickLabel *lblBet50 = nullptr;
+
+    ClickLabel *lblNew = nullptr;
+    ClickLabel *lblHit = nullptr;
+    ClickLabel *lblStand = nullptr;
+    ClickLabel *lblDouble = nullptr;
+
+    // Behind the action labels, in the order New, Hit, Stand, Double.
+    std::array<FilledShape *, 4> highlights{};
+    std::array<ClickLabel *, 4> actions() const { return {lblNew, lblHit, lblStand, lblDouble}; }
+};
+
+// The form's size: 8385 by 6210 twips.
+QSize tableClientSize();
+
+// Creates every control of the table on the form. The card slots draw face-down cards with the
+// given picture, which stays owned by the caller.
+TableControls layOutTable(QWidget *form, const QPixmap &cardBack);
+
+} // namespace quellard

@@ -1,0 +1,218 @@
+#include "shell/TableWindow.h"
+
+#include "engine/Amount.h"
+#include "settings/ApplicationTitle.h"
+#include "shell/CardSlotWidget.h"
+#include "shell/ClickLabel.h"
+#include "shell/HelpMenu.h"
+#include "shell/HoverHighlight.h"
+#include "shell/SoundPlayer.h"
+#include "shell/Twips.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QImageReader>
+#include <QLabel>
+#include <QLayout>
+#include <QMenu>
+#include <QScreen>
+
+namespace quellard {
+
+namespace {
+
+QString folderOrExecutables(const QString &folder)
+{
+    return folder.isEmpty() ? QCoreApplication::applicationDirPath() : folder;
+}
+
+// The form: the window's own surface, dark grey around the felt.
+QWidget *createForm(QMainWindow *window)
+{
+    auto *form = new QWidget(window);
+    form->setObjectName(QStringLiteral("BJMainForm"));
+    form->setFixedSize(tableClientSize());
+    QPalette palette = form->palette();
+    palette.setColor(QPalette::Window, QColor::fromRgb(bgr(0x404040)));
+    form->setPalette(palette);
+    form->setAutoFillBackground(true);
+    window->setCentralWidget(form);
+    return form;
+}
+
+QPixmap designTimeCardBack() { return QPixmap(QStringLiteral(":/quellard/embedded/card-back.png")); }
+
+} // namespace
+
+TableWindow::TableWindow(TableWindowOptions options, QWidget *parent)
+    : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                              Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+      m_appFolder(folderOrExecutables(options.appFolder)),
+      m_ownedRandom(options.random ? nullptr : std::make_unique<ClockSeededRandom>()),
+      m_ownedSound(options.sound ? nullptr : std::make_unique<SoundPlayer>()),
+      m_cardBack(designTimeCardBack()),
+      m_controls(layOutTable(createForm(this), m_cardBack)),
+      m_menus(buildTableMenus(this)),
+      m_host({this, m_menus.sound, options.sound ? options.sound : m_ownedSound.get(), m_appFolder, [this] { render(); },
+              options.pauseScale}),
+      m_session(m_host, options.random ? *options.random : *m_ownedRandom),
+      m_settings(m_appFolder.toStdString()),
+      m_deckBacks(m_settings, *this),
+      m_soundSwitch(m_settings)
+{
+    setObjectName(QStringLiteral("BJMain"));
+    setWindowTitle(QString::fromUtf8(kApplicationTitle.data(), qsizetype(kApplicationTitle.size())));
+    setWindowIcon(QIcon(QStringLiteral(":/quellard/icons/quellard-32.png")));
+    // The table never changes size: no resizing, no maximising.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+    m_hover = new HoverHighlight(centralWidget(), m_controls.actions(), m_controls.highlights);
+    m_helpMenu = new HelpMenu(this, m_appFolder, options.opener);
+    connectControls();
+    connectMenus();
+    render();
+}
+
+TableWindow::~TableWindow() = default;
+
+void TableWindow::formLoad()
+{
+    // 1. Sound on unless the stored switch says otherwise (step 5).
+    m_menus.sound->setChecked(true);
+    // 2.-3. Only the chips and New are open, one face-down dealer card and two player cards show:
+    //       the fresh table the game starts with.
+    render();
+    // 4. The stored card back.
+    m_deckBacks.applyStoredChoice();
+    // 5. The stored sound switch.
+    m_menus.sound->setChecked(m_soundSwitch.startUpTick());
+}
+
+void TableWindow::connectControls()
+{
+    Game &game = m_session.game;
+    Wagers &wagers = m_session.wagers;
+    const TableControls &c = m_controls;
+    connect(c.lblNew, &ClickLabel::clicked, this, [this, &game] { run([&game] { game.lblNewClick(); }); });
+    connect(c.lblHit, &ClickLabel::clicked, this, [this, &game] { run([&game] { game.lblHitClick(); }); });
+    connect(c.lblStand, &ClickLabel::clicked, this, [this, &game] { run([&game] { game.lblStandClick(); }); });
+    connect(c.lblDouble, &ClickLabel::clicked, this, [this, &wagers] { run([&wagers] { wagers.lblDoubleClick(); }); });
+    connect(c.lblBet5, &ClickLabel::clicked, this, [this, &wagers] { run([&wagers] { wagers.lblBet5Click(); }); });
+    connect(c.lblBet10, &ClickLabel::clicked, this, [this, &wagers] { run([&wagers] { wagers.lblBet10Click(); }); });
+    connect(c.lblBet50, &ClickLabel::clicked, this, [this, &wagers] { run([&wagers] { wagers.lblBet50Click(); }); });
+}
+
+void TableWindow::connectMenus()
+{
+    const TableMenus &m = m_menus;
+    connect(m.newGame, &QAction::triggered, this, [this] { run([this] { m_session.wagers.newGameClick(); }); });
+    connect(m.exit, &QAction::triggered, this, &QWidget::close);
+    connect(m.options, &QMenu::aboutToShow, this, [this] { m_deckBacks.optionsMenuOpened(); });
+    for (std::size_t i = 0; i < m.deckItems.size(); ++i)
+        connect(m.deckItems[i], &QAction::triggered, this, [this, i] {
+            // A deck item's tick follows the stored choice, not the click.
+            m_menus.deckItems[i]->setChecked(!m_menus.deckItems[i]->isChecked());
+            m_deckBacks.menuItemClick(i);
+        });
+    connect(m.sound, &QAction::triggered, this, &TableWindow::soundClick);
+    connect(m.contents, &QAction::triggered, m_helpMenu, &HelpMenu::mnuContentsClick);
+    connect(m.feedback, &QAction::triggered, m_helpMenu, &HelpMenu::mnuFeedRepBugClick);
+    connect(m.homepage, &QAction::triggered, m_helpMenu, &HelpMenu::mnuHomepageClick);
+    connect(m.about, &QAction::triggered, m_helpMenu, &HelpMenu::mnuAboutClick);
+}
+
+void TableWindow::run(const std::function<void()> &operation)
+{
+    operation();
+    render();
+}
+
+void TableWindow::soundClick(bool nowTicked)
+{
+    // The action has already flipped its tick; the switch's rule decides from the state before.
+    m_menus.sound->setChecked(m_soundSwitch.soundClick(!nowTicked));
+}
+
+void TableWindow::render()
+{
+    const Table &t = m_session.game.table();
+    const TableControls &c = m_controls;
+    auto amount = [](double value) { return QString::fromStdString(formatAmount(value)); };
+    c.lblmoney->setText(amount(t.cash));
+    c.lblBet->setText(amount(t.bet));
+    c.lblPlay->setText(amount(t.player.total));
+    c.lblCom->setText(amount(t.dealer.total));
+    auto showHand = [](const std::array<CardSlotWidget *, 7> &widgets, const Hand &hand) {
+        for (int i = 0; i < 7; ++i) {
+            const CardSlot &slot = hand.cardSlots[i];
+            widgets[i]->show(slot.face, slot.cardNumber);
+            widgets[i]->setVisible(slot.visible);
+        }
+    };
+    showHand(c.picCom, t.dealer);
+    showHand(c.picPlay, t.player);
+    const ActionLabels &l = t.labels;
+    c.lblNew->setEnabled(l.lblNew);
+    c.lblHit->setEnabled(l.lblHit);
+    c.lblStand->setEnabled(l.lblStand);
+    c.lblDouble->setEnabled(l.lblDouble);
+    c.lblBet5->setEnabled(l.lblBet5);
+    c.lblBet10->setEnabled(l.lblBet10);
+    c.lblBet50->setEnabled(l.lblBet50);
+}
+
+void TableWindow::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (!m_centred) {
+        m_centred = true;
+        if (const QScreen *s = screen())
+            move(s->availableGeometry().center() - frameGeometry().center() + pos());
+    }
+}
+
+void TableWindow::closeEvent(QCloseEvent *event)
+{
+    // Closing cannot be refused.
+    event->accept();
+    formUnload();
+}
+
+void TableWindow::formUnload()
+{
+    // Every other window of the game goes with the table, a dealer's turn in progress ends where it
+    // stands, unsettled, and nothing is saved: settings were written when they changed.
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (window != this && window->isVisible())
+            window->close();
+    }
+    m_session.game.abandonDealerTurn();
+    emit unloaded();
+}
+
+void TableWindow::showExclamation(std::string_view text) { m_host.showMessage(text, MessageIcon::Exclamation); }
+
+bool TableWindow::showCardBack(const std::string &path)
+{
+    QImageReader reader(QString::fromStdString(path));
+    const QImage picture = reader.read();
+    if (picture.isNull()) {
+        m_host.showMessage("Error: Selected deck image could not be read.", MessageIcon::Exclamation);
+        return false;
+    }
+    m_cardBack = QPixmap::fromImage(picture);
+    // The deck pile and the first three slots take the new back, even over dealt cards.
+    m_session.game.table().showCardBackInOpeningSlots();
+    m_controls.picBack->update();
+    render();
+    return true;
+}
+
+void TableWindow::setTick(std::size_t item, bool ticked)
+{
+    if (item < m_menus.deckItems.size())
+        m_menus.deckItems[item]->setChecked(ticked);
+}
+
+} // namespace quellard

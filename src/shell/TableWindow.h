@@ -1,0 +1,90 @@
+#pragma once
+
+#include "engine/RandomSource.h"
+#include "settings/DeckBackSelection.h"
+#include "settings/Settings.h"
+#include "settings/SoundSwitch.h"
+#include "shell/ShellHost.h"
+#include "shell/TableLayout.h"
+#include "shell/TableMenus.h"
+#include "shell/WebAddresses.h"
+#include "wagers/Wagers.h"
+
+#include <QMainWindow>
+#include <QPixmap>
+#include <memory>
+
+namespace quellard {
+
+class HelpMenu;
+class HoverHighlight;
+class SoundPort;
+
+struct TableWindowOptions {
+    QString appFolder;              // the executable's folder when empty
+    RandomSource *random = nullptr; // a clock-seeded source when null
+    SoundPort *sound = nullptr;     // Qt Multimedia when null
+    double pauseScale = 1.0;        // tests shorten the dealer's pauses
+    UrlOpener opener = openWithDesktop; // how help pages and web addresses are opened
+};
+
+// BJMain, the table: the felt with the cards, the money, the chips and the actions, and the menus.
+// It owns the game and shows it; every click and menu command runs one of the game's operations and
+// then draws the table again.
+class TableWindow : public QMainWindow, private DeckBackView {
+    Q_OBJECT
+public:
+    explicit TableWindow(TableWindowOptions options = {}, QWidget *parent = nullptr);
+    ~TableWindow() override;
+
+    // Lays the table empty and applies the stored card back and sound switch; runs before the
+    // window is first shown.
+    void formLoad();
+
+    Session &session() { return m_session; }
+    const TableControls &controls() const { return m_controls; }
+    const TableMenus &menus() const { return m_menus; }
+    const QPixmap &cardBack() const { return m_cardBack; }
+    QString appFolder() const { return m_appFolder; }
+    bool dealerPausing() const { return m_host.pausing(); }
+
+    // Shows the game's state: amounts, cards, which actions are open.
+    void render();
+
+signals:
+    // The table window has been closed: the program ends.
+    void unloaded();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void formUnload();
+    void connectControls();
+    void connectMenus();
+    void run(const std::function<void()> &operation);
+    void soundClick(bool nowTicked);
+
+    // DeckBackView
+    void showExclamation(std::string_view text) override;
+    bool showCardBack(const std::string &path) override;
+    void setTick(std::size_t item, bool ticked) override;
+
+    QString m_appFolder;
+    std::unique_ptr<RandomSource> m_ownedRandom;
+    std::unique_ptr<SoundPort> m_ownedSound;
+    QPixmap m_cardBack;
+    TableControls m_controls;
+    TableMenus m_menus;
+    ShellHost m_host;
+    Session m_session;
+    SettingsStore m_settings;
+    DeckBackSelection m_deckBacks;
+    SoundSwitch m_soundSwitch;
+    HoverHighlight *m_hover = nullptr;
+    HelpMenu *m_helpMenu = nullptr;
+    bool m_centred = false;
+};
+
+} // namespace quellard

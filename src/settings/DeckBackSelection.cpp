@@ -47,19 +47,19 @@ void DeckBackSelection::menuItemClick(std::size_t item)
         m_view.showExclamation(kFileDoesNotExist);
         return;
     }
-    loadDeckImage(path);
-    // The choice is remembered even when the picture would not decode: the file is there, and the
-    // window has already told the player about the picture.
-    m_settings.writeSetting(kDeckSection, kDeckKey, fileName);
+    // A picture that could not be shown is not remembered: the next start would only fail on it
+    // again. The window has already told the player why.
+    if (loadDeckImage(path))
+        m_settings.writeSetting(kDeckSection, kDeckKey, fileName);
 }
 
-void DeckBackSelection::loadDeckImage(const std::string &path)
+bool DeckBackSelection::loadDeckImage(const std::string &path)
 {
     if (!fileExists(path)) {
         m_view.showExclamation(kDeckImageDoesNotExist);
-        return;
+        return false;
     }
-    m_view.showCardBack(path);
+    return m_view.showCardBack(path);
 }
 
 void DeckBackSelection::applyStoredChoice()

@@ -24,8 +24,8 @@ public:
     // change nothing. The ticks are left alone; they follow the file when the menu next opens.
     void menuItemClick(std::size_t item);
 
-    // Shows the picture, or says it does not exist.
-    void loadDeckImage(const std::string &path);
+    // Shows the picture, or says it does not exist. True when the picture now shows.
+    bool loadDeckImage(const std::string &path);
 
     // At start-up: shows the stored card back, or the default one (ticking Default) when nothing
     // is stored. The stored name is used as it stands, even if it is none of the seven.

@@ -1,18 +1,17 @@
 #include "shell/AboutBox.h"
 
 #include "settings/ApplicationTitle.h"
+#include "shell/ScreenPlacement.h"
 
 #include <QEvent>
 #include <QFont>
 #include <QFrame>
-#include <QGuiApplication>
 #include <QIcon>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPalette>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScreen>
 
 namespace quellard {
 
@@ -58,17 +57,6 @@ QLabel *addLabel(QWidget *parent, const char *name, const QString &text, const Q
     label->setAutoFillBackground(false);
     label->setTextFormat(Qt::PlainText);
     return label;
-}
-
-void centreOnScreen(QWidget &window, const QWidget *owner)
-{
-    const QScreen *screen = owner ? owner->screen() : QGuiApplication::primaryScreen();
-    if (!screen)
-        return;
-    QRect frame(QPoint(0, 0), window.size());
-    frame.moveCenter(screen->availableGeometry().center());
-    // Moving the window now also tells QDialog not to centre it over its owner instead.
-    window.move(frame.topLeft());
 }
 
 } // namespace

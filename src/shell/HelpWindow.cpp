@@ -1,11 +1,10 @@
 #include "shell/HelpWindow.h"
 
 #include "settings/ApplicationTitle.h"
+#include "shell/ScreenPlacement.h"
 
 #include <QFont>
-#include <QGuiApplication>
 #include <QPlainTextEdit>
-#include <QScreen>
 #include <QStringList>
 
 namespace quellard {
@@ -16,17 +15,6 @@ namespace {
 constexpr int kClientWidth = 473;  // 7095 twips
 constexpr int kClientHeight = 264; // 3960 twips
 constexpr int kTextHeight = 265;   // 3975 twips: the box runs one pixel past the client area
-
-void centreOnScreen(QWidget &window, const QWidget *owner)
-{
-    const QScreen *screen = owner ? owner->screen() : QGuiApplication::primaryScreen();
-    if (!screen)
-        return;
-    QRect frame(QPoint(0, 0), window.size());
-    frame.moveCenter(screen->availableGeometry().center());
-    // Moving the window now also tells QDialog not to centre it over its owner instead.
-    window.move(frame.topLeft());
-}
 
 QStringList rulesLines()
 {

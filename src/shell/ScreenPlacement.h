@@ -1,0 +1,12 @@
+#pragma once
+
+class QWidget;
+
+namespace quellard {
+
+// Places a window in the middle of the screen its owner is on (or the primary screen), as the
+// game's windows open. Moving the window before it shows also keeps a dialog from centring itself
+// over its owner instead.
+void centreOnScreen(QWidget &window, const QWidget *owner);
+
+} // namespace quellard

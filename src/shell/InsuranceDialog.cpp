@@ -1,10 +1,12 @@
 #include "shell/InsuranceDialog.h"
 
 #include "engine/Host.h"
+#include "shell/ScreenPlacement.h"
 #include "shell/Twips.h"
 
 #include <QLabel>
 #include <QPushButton>
+#include <QShortcut>
 
 namespace quellard {
 
@@ -39,10 +41,20 @@ InsuranceDialog::InsuranceDialog(InsuranceAnswers &answers, QWidget *parent)
     m_no->setObjectName(QStringLiteral("CmdNo"));
     m_no->setGeometry(twipsRect(1800, 480, 1575, 375));
     setTabOrder(m_yes, m_no);
+    centreOnScreen(*this, parent);
     m_yes->setFocus();
 
     connect(m_yes, &QPushButton::clicked, this, [this] { answer(&InsuranceAnswers::cmdYesClick); });
     connect(m_no, &QPushButton::clicked, this, [this] { answer(&InsuranceAnswers::cmdNoClick); });
+
+    // Y and N answer without Alt, as the table's own keys work without it; each presses its button,
+    // so the answer runs the button's own way. Escape needs nothing here: it rejects the dialog, which
+    // done() treats as the close box.
+    const std::pair<Qt::Key, QPushButton *> keys[] = {{Qt::Key_Y, m_yes}, {Qt::Key_N, m_no}};
+    for (const auto &[key, button] : keys) {
+        auto *shortcut = new QShortcut(QKeySequence(key), this, button, &QPushButton::click);
+        shortcut->setAutoRepeat(false);
+    }
 }
 
 void InsuranceDialog::answer(void (InsuranceAnswers::*handler)())
@@ -62,6 +74,10 @@ void InsuranceDialog::done(int result)
         m_answers.closedWithoutAnswer();
     }
     QDialog::done(result);
+    // The player goes on at the table, with its keys: hand it the keyboard back. Window managers
+    // usually do this for a closed dialog, but not every session runs one.
+    if (QWidget *table = parentWidget())
+        table->window()->activateWindow();
 }
 
 } // namespace quellard

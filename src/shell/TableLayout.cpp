@@ -48,12 +48,17 @@ QLabel *caption(QWidget *form, const QString &name, const QString &text, const Q
     return label;
 }
 
-ClickLabel *chip(QWidget *form, const QString &name, const QRect &geometry, const QString &toolTip)
+// The chip's click target has no caption of its own: the caption underneath shows the amount, so
+// the target carries the name a screen reader speaks, and white for its keyboard focus frame.
+ClickLabel *chip(QWidget *form, const QString &name, const QRect &geometry, const QString &toolTip,
+                 const QString &accessibleName)
 {
     auto *label = new ClickLabel(name, form);
     label->setGeometry(geometry);
     label->setToolTip(toolTip);
     label->setCursor(Qt::PointingHandCursor);
+    label->setAccessibleName(accessibleName);
+    whiteText(label);
     return label;
 }
 
@@ -111,9 +116,12 @@ TableControls layOutTable(QWidget *form, const QPixmap &cardBack)
                           caption(form, QStringLiteral("Label5"), QStringLiteral("£10"), twipsRect(960, 5400, 975, 735), chipFont, centred),
                           caption(form, QStringLiteral("Label1"), QStringLiteral("£50"), twipsRect(2040, 5400, 975, 735), chipFont, centred)})
         label->setCursor(Qt::PointingHandCursor);
-    c.lblBet5 = chip(form, QStringLiteral("lblBet5"), twipsRect(120, 5400, 735, 675), QStringLiteral("Bet £5 (pounds)"));
-    c.lblBet10 = chip(form, QStringLiteral("lblBet10"), twipsRect(960, 5400, 975, 600), QStringLiteral("Bet £10 (pounds)"));
-    c.lblBet50 = chip(form, QStringLiteral("lblBet50"), twipsRect(2040, 5400, 975, 615), QStringLiteral("Bet £50 (pounds)"));
+    c.lblBet5 = chip(form, QStringLiteral("lblBet5"), twipsRect(120, 5400, 735, 675), QStringLiteral("Bet £5 (pounds)"),
+                     QStringLiteral("Bet £5"));
+    c.lblBet10 = chip(form, QStringLiteral("lblBet10"), twipsRect(960, 5400, 975, 600), QStringLiteral("Bet £10 (pounds)"),
+                      QStringLiteral("Bet £10"));
+    c.lblBet50 = chip(form, QStringLiteral("lblBet50"), twipsRect(2040, 5400, 975, 615), QStringLiteral("Bet £50 (pounds)"),
+                      QStringLiteral("Bet £50"));
 
     // The actions below the felt, each with its highlight shape behind it.
     struct Action {
@@ -153,7 +161,25 @@ TableControls layOutTable(QWidget *form, const QPixmap &cardBack)
     c.lblHit = labels[1];
     c.lblStand = labels[2];
     c.lblDouble = labels[3];
+
+    // Tab goes from the chips to the actions, left to right, as a game is played.
+    const std::array<QWidget *, 7> tabOrder{c.lblBet5, c.lblBet10, c.lblBet50, c.lblNew,
+                                            c.lblHit,  c.lblStand, c.lblDouble};
+    for (std::size_t i = 1; i < tabOrder.size(); ++i)
+        QWidget::setTabOrder(tabOrder[i - 1], tabOrder[i]);
     return c;
+}
+
+QList<QWidget *> TableControls::readingOrder() const
+{
+    QList<QWidget *> order{lblCom};
+    for (CardSlotWidget *slot : picCom)
+        order << slot;
+    order << lblPlay;
+    for (CardSlotWidget *slot : picPlay)
+        order << slot;
+    order << lblBet << lblmoney << picBack << lblBet5 << lblBet10 << lblBet50 << lblNew << lblHit << lblStand << lblDouble;
+    return order;
 }
 
 } // namespace quellard

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QPixmap>
 #include <array>
 
@@ -36,6 +37,10 @@ struct TableControls {
     // Behind the action labels, in the order New, Hit, Stand, Double.
     std::array<FilledShape *, 4> highlights{};
     std::array<ClickLabel *, 4> actions() const { return {lblNew, lblHit, lblStand, lblDouble}; }
+
+    // What a player reads or uses, in the order a screen reader should take it: the dealer's hand,
+    // the player's hand, the money, the deck, then the chips and actions in their Tab order.
+    QList<QWidget *> readingOrder() const;
 };
 
 // The form's size: 8385 by 6210 twips.

@@ -6,7 +6,9 @@
 #include "shell/ClickLabel.h"
 #include "shell/HelpMenu.h"
 #include "shell/HoverHighlight.h"
+#include "shell/ScreenPlacement.h"
 #include "shell/SoundPlayer.h"
+#include "shell/TableForm.h"
 #include "shell/Twips.h"
 
 #include <QAction>
@@ -16,7 +18,7 @@
 #include <QLabel>
 #include <QLayout>
 #include <QMenu>
-#include <QScreen>
+#include <vector>
 
 namespace quellard {
 
@@ -30,7 +32,7 @@ QString folderOrExecutables(const QString &folder)
 // The form: the window's own surface, dark grey around the felt.
 QWidget *createForm(QMainWindow *window)
 {
-    auto *form = new QWidget(window);
+    auto *form = new TableForm(window);
     form->setObjectName(QStringLiteral("BJMainForm"));
     form->setFixedSize(tableClientSize());
     QPalette palette = form->palette();
@@ -42,6 +44,14 @@ QWidget *createForm(QMainWindow *window)
 }
 
 QPixmap designTimeCardBack() { return QPixmap(QStringLiteral(":/quellard/embedded/card-back.png")); }
+
+// A screen reader hears the amounts with what they are; the captions show only the numbers. Qt
+// announces every change of name, so an unchanged name is left alone.
+void nameAmount(QLabel *label, const QString &name)
+{
+    if (label->accessibleName() != name)
+        label->setAccessibleName(name);
+}
 
 } // namespace
 
@@ -67,6 +77,7 @@ TableWindow::TableWindow(TableWindowOptions options, QWidget *parent)
     // The table never changes size: no resizing, no maximising.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
+    static_cast<TableForm *>(centralWidget())->setReadingOrder(m_controls.readingOrder());
     m_hover = new HoverHighlight(centralWidget(), m_controls.actions(), m_controls.highlights);
     m_helpMenu = new HelpMenu(this, m_appFolder, options.opener);
     connectControls();
@@ -94,13 +105,28 @@ void TableWindow::connectControls()
     Game &game = m_session.game;
     Wagers &wagers = m_session.wagers;
     const TableControls &c = m_controls;
-    connect(c.lblNew, &ClickLabel::clicked, this, [this, &game] { run([&game] { game.lblNewClick(); }); });
-    connect(c.lblHit, &ClickLabel::clicked, this, [this, &game] { run([&game] { game.lblHitClick(); }); });
-    connect(c.lblStand, &ClickLabel::clicked, this, [this, &game] { run([&game] { game.lblStandClick(); }); });
-    connect(c.lblDouble, &ClickLabel::clicked, this, [this, &wagers] { run([&wagers] { wagers.lblDoubleClick(); }); });
-    connect(c.lblBet5, &ClickLabel::clicked, this, [this, &wagers] { run([&wagers] { wagers.lblBet5Click(); }); });
-    connect(c.lblBet10, &ClickLabel::clicked, this, [this, &wagers] { run([&wagers] { wagers.lblBet10Click(); }); });
-    connect(c.lblBet50, &ClickLabel::clicked, this, [this, &wagers] { run([&wagers] { wagers.lblBet50Click(); }); });
+    // Each label's keys press the label itself, so a key does exactly what a click does, and
+    // nothing while the label is closed. None of them collides with the menus' F1, F2, F5, Ctrl+X
+    // or their Alt access keys.
+    struct Binding {
+        ClickLabel *label;
+        std::function<void()> operation;
+        std::vector<Qt::Key> keys;
+    };
+    const Binding bindings[] = {
+        {c.lblNew, [&game] { game.lblNewClick(); }, {Qt::Key_N, Qt::Key_Return, Qt::Key_Enter}},
+        {c.lblHit, [&game] { game.lblHitClick(); }, {Qt::Key_H}},
+        {c.lblStand, [&game] { game.lblStandClick(); }, {Qt::Key_S}},
+        {c.lblDouble, [&wagers] { wagers.lblDoubleClick(); }, {Qt::Key_D}},
+        {c.lblBet5, [&wagers] { wagers.lblBet5Click(); }, {Qt::Key_1}},
+        {c.lblBet10, [&wagers] { wagers.lblBet10Click(); }, {Qt::Key_2}},
+        {c.lblBet50, [&wagers] { wagers.lblBet50Click(); }, {Qt::Key_3}},
+    };
+    for (const Binding &binding : bindings) {
+        connect(binding.label, &ClickLabel::clicked, this, [this, operation = binding.operation] { run(operation); });
+        for (Qt::Key key : binding.keys)
+            binding.label->addShortcut(QKeySequence(key));
+    }
 }
 
 void TableWindow::connectMenus()
@@ -143,6 +169,10 @@ void TableWindow::render()
     c.lblBet->setText(amount(t.bet));
     c.lblPlay->setText(amount(t.player.total));
     c.lblCom->setText(amount(t.dealer.total));
+    nameAmount(c.lblmoney, tr("Your cash: £%1").arg(amount(t.cash)));
+    nameAmount(c.lblBet, tr("Your bet: £%1").arg(amount(t.bet)));
+    nameAmount(c.lblPlay, tr("Your total: %1").arg(amount(t.player.total)));
+    nameAmount(c.lblCom, tr("Dealer's total: %1").arg(amount(t.dealer.total)));
     auto showHand = [](const std::array<CardSlotWidget *, 7> &widgets, const Hand &hand) {
         for (int i = 0; i < 7; ++i) {
             const CardSlot &slot = hand.cardSlots[i];
@@ -167,8 +197,7 @@ void TableWindow::showEvent(QShowEvent *event)
     QMainWindow::showEvent(event);
     if (!m_centred) {
         m_centred = true;
-        if (const QScreen *s = screen())
-            move(s->availableGeometry().center() - frameGeometry().center() + pos());
+        centreOnScreen(*this, nullptr);
     }
 }
 

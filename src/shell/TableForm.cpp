@@ -1,0 +1,37 @@
+#include "shell/TableForm.h"
+
+#include "shell/CardSlotWidget.h"
+#include "shell/TableAccessibility.h"
+
+namespace quellard {
+
+TableForm::TableForm(QWidget *parent) : QWidget(parent)
+{
+    // The table's interfaces must be known before anything asks for one; interfaces are made once
+    // per object and kept.
+    installTableAccessibility();
+}
+
+void TableForm::setReadingOrder(const QList<QWidget *> &controls)
+{
+    m_readingOrder.clear();
+    for (QWidget *control : controls)
+        m_readingOrder << control;
+}
+
+QList<QWidget *> TableForm::presentedControls() const
+{
+    QList<QWidget *> controls;
+    for (const QPointer<QWidget> &control : m_readingOrder) {
+        // isHidden rather than isVisible: the table is read the same way before the window is
+        // first shown and while it is minimised.
+        if (!control || control->isHidden())
+            continue;
+        if (auto *slot = qobject_cast<CardSlotWidget *>(control.data()); slot && slot->face() == SlotFace::Empty)
+            continue;
+        controls << control;
+    }
+    return controls;
+}
+
+} // namespace quellard

@@ -101,37 +101,6 @@ TEST_F(DealerTurn, SettlesAtOnceWhenTheDealerAlreadyHasSeventeen)
     EXPECT_EQ(table.gameResult, GameResult::Win);
 }
 
-TEST_F(DealerTurn, PlaysTheCardSoundOnlyWhileTheSwitchIsOn)
-{
-    standAfterDeal(card(10), 18);
-    random.deal({card(4), card(5)});
-    // The player switches the sound off during the first pause: the next card is silent.
-    host.duringPause = [this](int index) { host.soundOn = index == 0 ? false : host.soundOn; };
-    host.soundOn = true;
-    game.lblStandClick();
-    EXPECT_TRUE(host.sounds.empty());
-
-    standAfterDeal(card(10), 18);
-    random.deal({card(4), card(5)});
-    host.duringPause = {};
-    host.soundOn = true;
-    table.player.total = 20;
-    game.lblStandClick();
-    EXPECT_EQ(host.sounds, (std::vector<std::string>{"whoosh.wav", "whoosh.wav", "haha.wav"}));
-}
-
-TEST_F(DealerTurn, DisablesEveryActionWhileThePausesRun)
-{
-    standAfterDeal(card(10), 18);
-    random.deal({card(4), card(5)});
-    std::vector<ActionLabels> seen;
-    host.duringPause = [&](int) { seen.push_back(table.labels); };
-    game.lblStandClick();
-    for (const ActionLabels &labels : seen)
-        EXPECT_EQ(labels, (ActionLabels{false, false, false, false, false, false, false}));
-    EXPECT_EQ(table.labels, (ActionLabels{true, false, false, false, true, true, true}));
-}
-
 TEST_F(DealerTurn, AbandonedDuringAPauseItNeitherDrawsNorSettles)
 {
     standAfterDeal(card(10), 18);

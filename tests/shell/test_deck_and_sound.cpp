@@ -20,8 +20,6 @@ private slots:
     void aBrokenPictureKeepsTheOldBack();
     void choosingABackDuringAGameTurnsTheOpeningCardsFaceDown();
     void theSoundSwitchIsRememberedAcrossStarts();
-    void theStoredSoundSwitchDecidesTheTick_data();
-    void theStoredSoundSwitchDecidesTheTick();
 };
 
 namespace {
@@ -31,13 +29,6 @@ QString settingsText(const TableHarness &table)
     if (!file.open(QIODevice::ReadOnly))
         return {};
     return QString::fromLatin1(file.readAll());
-}
-
-void writeSettings(const ApplicationFolder &folder, const QByteArray &text)
-{
-    QFile file(folder.file(QStringLiteral("Quellard.ini")));
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(text);
 }
 
 QImage shown(const TableHarness &table, const char *slotName)
@@ -195,32 +186,6 @@ void DeckAndSoundTest::theSoundSwitchIsRememberedAcrossStarts()
     table.click(QStringLiteral("lblNew"));
     QCOMPARE(table.sound.played, QStringList{"insurance.wav"});
     QCOMPARE(table.caption(QStringLiteral("lblmoney")), QStringLiteral("507.5"));
-}
-
-void DeckAndSoundTest::theStoredSoundSwitchDecidesTheTick_data()
-{
-    QTest::addColumn<QByteArray>("file");
-    QTest::addColumn<bool>("ticked");
-    QTest::newRow("off") << QByteArray("[Settings]\r\nSounds=0\r\n") << false;
-    QTest::newRow("on") << QByteArray("[Settings]\r\nSounds=1\r\n") << true;
-    QTest::newRow("any other word is off") << QByteArray("[settings]\nsounds = yes\n") << false;
-    QTest::newRow("empty is on") << QByteArray("[Settings]\r\nSounds=\r\n") << true;
-    QTest::newRow("no entry") << QByteArray("[Deck]\r\nDefault=imglake.gif\r\n") << true;
-    QTest::newRow("garbage") << QByteArray("\x01\xff[[[=\n\n") << true;
-}
-
-void DeckAndSoundTest::theStoredSoundSwitchDecidesTheTick()
-{
-    QFETCH(QByteArray, file);
-    QFETCH(bool, ticked);
-    TableHarness table;
-    writeSettings(table.folder, file);
-    table.load();
-    QCOMPARE(table.window->menus().sound->isChecked(), ticked);
-    // Start-up only reads.
-    QFile settings(table.folder.file(QStringLiteral("Quellard.ini")));
-    QVERIFY(settings.open(QIODevice::ReadOnly));
-    QCOMPARE(settings.readAll(), file);
 }
 
 QTEST_MAIN(DeckAndSoundTest)

@@ -208,9 +208,6 @@ void TableWindowTest::menusCarryTheirCaptionsAndShortcuts()
         {"mnuFeedRepBug", "&Feedback/Report Bug", {}},
         {"mnuHomepage", "Homepage", {}},
         {"mnuAbout", "A&bout", {}},
-        {"mnuDefault", "Default", {}},
-        {"mnuRomanWall", "Roman Wall", {}},
-        {"mnuBruce_Almighty", "Bruce Almighty", {}},
     };
     for (const Item &item : items) {
         auto *action = table.window->findChild<QAction *>(QString::fromLatin1(item.name));

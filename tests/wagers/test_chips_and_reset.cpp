@@ -86,15 +86,6 @@ TEST_F(Betting, ABrokePlayerIsOfferedAFreshStartAndTheChipIsNotPlaced)
     }
 }
 
-TEST_F(Betting, DisabledChipsTakeNoMoney)
-{
-    table.labels.setChips(false);
-    for (const int chip : {5, 10, 50})
-        click(chip);
-    EXPECT_EQ(table.cash, 500);
-    EXPECT_EQ(table.bet, 0);
-}
-
 TEST_F(Betting, TheResetGivesTheOpeningTableWhateverTheState)
 {
     // Mid-game: three player cards, the dealer's hole card face down, 40 on the table.

@@ -75,16 +75,6 @@ TEST_F(SideBets, InsuranceQuestionComesBeforeThePlayersBlackjackIsPaid)
     EXPECT_TRUE(host.pauses.empty());
 }
 
-TEST_F(SideBets, InsuredThenBustLosesThePremiumToo)
-{
-    host.insuranceReplies = {InsuranceReply::Yes};
-    dealWith(10, 490, card(kAce), card(10), card(6));
-    random.deal({card(kKing)});
-    game.lblHitClick();
-    EXPECT_EQ(table.cash, 485);
-    EXPECT_EQ(table.bet, 0);
-}
-
 TEST_F(SideBets, InsuredThenDoubledPaysOneAndAHalfTimesTheDoubledBet)
 {
     host.insuranceReplies = {InsuranceReply::Yes};

@@ -1,3 +1,4 @@
+#include "settings/FileChecks.h"
 #include "settings/Settings.h"
 
 #include "settings/TempFolder.h"
@@ -7,74 +8,32 @@
 #include <csignal>
 #include <filesystem>
 #include <string>
-#include <vector>
 
 #include <sys/resource.h>
-#include <sys/stat.h>
 
 namespace quellard {
 namespace {
 
 using testing::TempFolder;
-using Strings = std::vector<std::string>;
 
-TEST(SettingsPaths, FilesLieInTheApplicationFolder)
+TEST(SettingsStore, FileIsNamedAfterTheTitleInTheApplicationFolder)
 {
     EXPECT_EQ(settingsFileName("My Game"), "My_Game.ini");
-    EXPECT_EQ(settingsFileName(" A  b "), "_A__b_.ini");
-    EXPECT_EQ(SettingsStore("/opt/quellard").settingsFilePath(), "/opt/quellard/Quellard.ini");
     EXPECT_EQ(SettingsStore("/").settingsFilePath(), "/Quellard.ini");
     EXPECT_EQ(appFilePath("/opt/q/", "images", "imglake.gif"), "/opt/q/images/imglake.gif");
-    EXPECT_EQ(appFilePath("/", "sounds", "clap.wav"), "/sounds/clap.wav");
 }
 
-TEST(SettingsStore, ExampleFileAfterLakeAndSoundOff)
+TEST(SettingsStore, ReadsTheFileAsItIsNowAndNeverCreatesIt)
 {
     TempFolder folder;
     const SettingsStore store(folder.str());
-    EXPECT_TRUE(store.writeSetting("Deck", "Default", "imglake.gif"));
-    EXPECT_TRUE(store.writeSetting("Settings", "Sounds", "0"));
-    EXPECT_EQ(folder.read("Quellard.ini"), "[Deck]\r\nDefault=imglake.gif\r\n[Settings]\r\nSounds=0\r\n");
-    EXPECT_EQ(store.readSetting("deck", "default"), "imglake.gif");
-    EXPECT_EQ(folder.names(), Strings{"Quellard.ini"}); // no temporary file left beside it
-
-    // Nothing is remembered between calls: an edit by hand counts from the next read.
-    folder.write("Quellard.ini", "[Settings]\nSounds=1\n");
-    EXPECT_EQ(store.readSetting("Settings", "Sounds"), "1");
-    EXPECT_EQ(store.readSetting("Deck", "Default"), "");
-}
-
-TEST(SettingsStore, ReadOfMissingFileCreatesNothing)
-{
-    TempFolder folder;
-    const SettingsStore store(folder.str());
-    EXPECT_EQ(store.readSetting("Settings", "Sounds"), "");
     EXPECT_EQ(store.readSetting("Settings", "Sounds", "fallback"), "fallback");
-    EXPECT_TRUE(folder.names().empty());
+    EXPECT_EQ(folder.entries(), 0);
 
-    const SettingsStore inMissingFolder(folder.file("gone"));
-    EXPECT_EQ(inMissingFolder.readSetting("Settings", "Sounds"), "");
-    EXPECT_TRUE(folder.names().empty());
-}
-
-TEST(SettingsStore, LongValueReadsBackCutTo154)
-{
-    TempFolder folder;
-    const std::string value(200, 'x');
-    folder.write("Quellard.ini", "[Deck]\nDefault=" + value + "\n");
-    EXPECT_EQ(SettingsStore(folder.str()).readSetting("Deck", "Default"), value.substr(0, 154));
-}
-
-TEST(SettingsStore, SettingsPathThatIsAFolderIsLeftAlone)
-{
-    TempFolder folder;
-    std::filesystem::create_directory(folder.path() / "Quellard.ini");
-    folder.write("Quellard.ini/inside", "kept");
-    const SettingsStore store(folder.str());
-    EXPECT_EQ(store.readSetting("Deck", "Default"), "");
-    EXPECT_FALSE(store.writeSetting("Deck", "Default", "imglake.gif"));
-    EXPECT_EQ(folder.read("Quellard.ini/inside"), "kept");
-    EXPECT_EQ(folder.names(), Strings{"Quellard.ini"});
+    EXPECT_TRUE(store.writeSetting("Deck", "Default", "imglake.gif"));
+    EXPECT_EQ(folder.entries(), 1); // no temporary file left beside it
+    folder.write("Quellard.ini", "[Deck]\nDefault=" + std::string(200, 'x') + "\n");
+    EXPECT_EQ(store.readSetting("Deck", "Default"), std::string(154, 'x'));
 }
 
 // A write cut short part-way (here by a file size limit, which binds even the superuser) must
@@ -97,7 +56,7 @@ TEST(SettingsStore, FailedWriteKeepsTheOldFile)
 
     EXPECT_FALSE(written);
     EXPECT_EQ(folder.read("Quellard.ini"), old);
-    EXPECT_EQ(folder.names(), Strings{"Quellard.ini"});
+    EXPECT_EQ(folder.entries(), 1);
 }
 
 TEST(SettingsStore, WriteKeepsPermissionsAndLinks)
@@ -105,14 +64,29 @@ TEST(SettingsStore, WriteKeepsPermissionsAndLinks)
     TempFolder folder;
     const std::string target = folder.write("elsewhere/Quellard.ini", "[Deck]\nDefault=a\n");
     std::filesystem::permissions(target, std::filesystem::perms(0640));
-    std::filesystem::create_symlink(target, folder.path() / "Quellard.ini");
+    std::filesystem::create_symlink(target, folder.file("Quellard.ini"));
 
     EXPECT_TRUE(SettingsStore(folder.str()).writeSetting("Deck", "Default", "b"));
-    EXPECT_TRUE(std::filesystem::is_symlink(folder.path() / "Quellard.ini"));
     EXPECT_EQ(folder.read("elsewhere/Quellard.ini"), "[Deck]\nDefault=b\n");
-    struct stat info {};
-    ASSERT_EQ(stat(target.c_str(), &info), 0);
-    EXPECT_EQ(info.st_mode & 07777, 0640u);
+    EXPECT_EQ(std::filesystem::status(target).permissions(), std::filesystem::perms(0640));
+}
+
+TEST(FileChecks, OnlyExistingVisibleNormalFilesExist)
+{
+    TempFolder folder;
+    const std::string plain = folder.write("images/imglake.gif", "GIF89a");
+    std::filesystem::permissions(plain, std::filesystem::perms::owner_read);
+    std::filesystem::create_symlink(plain, folder.file("link.gif"));
+    for (const auto &[path, exists] : {std::pair{std::string("   "), false},
+                                       {folder.file("images"), false},
+                                       {folder.write("images/.hidden.gif", "GIF89a"), false},
+                                       {folder.file("images/missing.gif"), false},
+                                       {plain, true}, // read-only
+                                       {folder.write(".local/images/imglake.gif", "GIF89a"), true},
+                                       {folder.file("link.gif"), true}}) {
+        SCOPED_TRACE(path);
+        EXPECT_EQ(fileExists(path), exists);
+    }
 }
 
 } // namespace

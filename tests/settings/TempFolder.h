@@ -1,14 +1,12 @@
 #pragma once
 
-#include <atomic>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
 #include <string_view>
-#include <vector>
 
-#include <unistd.h>
+#include <stdlib.h>
 
 namespace quellard::testing {
 
@@ -17,15 +15,15 @@ class TempFolder {
 public:
     TempFolder()
     {
-        static std::atomic<unsigned> counter{0};
-        m_path = std::filesystem::temp_directory_path() /
-                 ("quellard-settings-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
-        std::filesystem::remove_all(m_path);
-        std::filesystem::create_directories(m_path);
+        std::string pattern = (std::filesystem::temp_directory_path() / "quellard-settings-XXXXXX").string();
+        m_path = ::mkdtemp(pattern.data());
     }
-    ~TempFolder() { std::error_code ignored; std::filesystem::remove_all(m_path, ignored); }
+    ~TempFolder()
+    {
+        std::error_code ignored;
+        std::filesystem::remove_all(m_path, ignored);
+    }
 
-    const std::filesystem::path &path() const { return m_path; }
     std::string str() const { return m_path.string(); }
     std::string file(std::string_view relative) const { return (m_path / relative).string(); }
 
@@ -44,14 +42,8 @@ public:
         return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     }
 
-    // The names directly in the folder, to see that nothing was created or left behind.
-    std::vector<std::string> names() const
-    {
-        std::vector<std::string> result;
-        for (const auto &entry : std::filesystem::directory_iterator(m_path))
-            result.push_back(entry.path().filename().string());
-        return result;
-    }
+    // How many entries lie directly in the folder, to see that nothing was created or left behind.
+    long entries() const { return std::distance(std::filesystem::directory_iterator(m_path), {}); }
 
 private:
     std::filesystem::path m_path;

@@ -1,6 +1,6 @@
 // The Help menu, the built-in rules window and the About box, with real widgets on the offscreen
 // platform. Nothing is ever opened: every address goes to a recording opener, and every modal
-// window is inspected and closed by a watcher while its exec() runs.
+// window is inspected and closed while its exec() runs.
 
 #include "shell/AboutBox.h"
 #include "shell/HelpMenu.h"
@@ -13,7 +13,6 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
@@ -24,67 +23,34 @@ using namespace quellard;
 
 namespace {
 
-// Stands in for the desktop: remembers what it was asked to open and answers as told.
-struct RecordingOpener
+// Stands in for the desktop: records the addresses it is asked to open and answers as told.
+UrlOpener recorder(QList<QUrl> &opened, bool answer = true)
 {
-    QList<QUrl> urls;
-    bool answer = true;
-
-    UrlOpener opener()
-    {
-        return [this](const QUrl &url) {
-            urls << url;
-            return answer;
-        };
-    }
-};
-
-// Watches for modal dialogs while it lives. Each one that comes up is recorded by object name,
-// handed to the inspector (which may close it itself) and then closed, so that no exec() is left
-// blocking a test. A dialog that should not have come up at all shows up in `seen`.
-class ModalWatcher : public QObject
-{
-public:
-    using Inspector = std::function<void(QDialog &)>;
-
-    explicit ModalWatcher(Inspector inspect = {})
-        : m_inspect(std::move(inspect))
-    {
-        connect(&m_timer, &QTimer::timeout, this, &ModalWatcher::poll);
-        m_timer.start(5);
-    }
-
-    QStringList seen;
-
-private:
-    void poll()
-    {
-        auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
-        if (!dialog || !dialog->isVisible() || m_handled.contains(dialog))
-            return;
-        m_handled << dialog;
-        seen << dialog->objectName();
-        if (m_inspect)
-            m_inspect(*dialog);
-        if (dialog->isVisible())
-            dialog->reject();
-    }
-
-    Inspector m_inspect;
-    QTimer m_timer;
-    QList<QDialog *> m_handled;
-};
-
-QString labelText(const QWidget &window, const char *name)
-{
-    const auto *label = window.findChild<QLabel *>(QLatin1String(name));
-    return label ? label->text() : QStringLiteral("<no %1>").arg(QLatin1String(name));
+    return [&opened, answer](const QUrl &url) {
+        opened << url;
+        return answer;
+    };
 }
 
-// Twips, the unit the windows were laid out in, to pixels.
-QRect fromTwips(int left, int top, int width, int height)
+// Runs `action` and gives the object names of the modal dialogs that came up meanwhile. Each is
+// handed to `inspect` (which may close it itself) and then closed, so no exec() is left blocking.
+QStringList modalsDuring(const std::function<void()> &action, const std::function<void(QDialog &)> &inspect = {})
 {
-    return QRect(left / 15, top / 15, width / 15, height / 15);
+    QStringList seen;
+    QTimer timer;
+    QObject::connect(&timer, &QTimer::timeout, [&] {
+        auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+        if (!dialog || !dialog->isVisible())
+            return;
+        seen << dialog->objectName();
+        if (inspect)
+            inspect(*dialog);
+        if (dialog->isVisible())
+            dialog->reject();
+    });
+    timer.start(5);
+    action();
+    return seen;
 }
 
 // The rules text line by line. Trailing blanks, the quotation marks inside the lines, the two
@@ -130,161 +96,118 @@ const char *const kRulesLines[] = {
 
 } // namespace
 
-class TestHelpAbout : public QObject
-{
+class TestHelpAbout : public QObject {
     Q_OBJECT
 
 private slots:
-    void contents_data();
-    void contents();
-    void webAddresses();
-    void rulesWindow();
-    void aboutBox();
-    void aboutFromTheMenu();
-};
+    void contents_data()
+    {
+        QTest::addColumn<QString>("page"); // what lies at help.html
+        QTest::addColumn<bool>("browserOpensIt");
+        QTest::newRow("page present") << "page" << true;
+        QTest::newRow("empty page is still opened") << "empty" << true;
+        QTest::newRow("page missing") << "missing" << false;
+        QTest::newRow("a folder named help.html") << "folder" << false;
+    }
 
-void TestHelpAbout::contents_data()
-{
-    QTest::addColumn<QString>("page"); // what lies at help.html
-    QTest::addColumn<bool>("browserOpensIt");
-    QTest::newRow("page present") << "page" << true;
-    QTest::newRow("empty page is still opened") << "empty" << true;
-    QTest::newRow("page missing") << "missing" << false;
-    QTest::newRow("a folder named help.html") << "folder" << false;
-}
-
-void TestHelpAbout::contents()
-{
-    QFETCH(QString, page);
-    QFETCH(bool, browserOpensIt);
-    QTemporaryDir appFolder;
-    const QString helpPath = QDir(appFolder.path()).filePath(QStringLiteral("help.html"));
-    if (page == QLatin1String("folder")) {
-        QVERIFY(QDir(appFolder.path()).mkdir(QStringLiteral("help.html")));
-    } else if (page != QLatin1String("missing")) {
+    void contents()
+    {
+        QFETCH(QString, page);
+        QFETCH(bool, browserOpensIt);
+        QTemporaryDir appFolder;
+        const QString helpPath = QDir(appFolder.path()).filePath(QStringLiteral("help.html"));
         QFile file(helpPath);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        if (page == QLatin1String("page"))
-            file.write("<!DOCTYPE html><title>Rules</title>");
+        if (page == QLatin1String("folder"))
+            QVERIFY(QDir(appFolder.path()).mkdir(QStringLiteral("help.html")));
+        else if (page != QLatin1String("missing"))
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(page == "page" ? "<title>Rules</title>" : "") >= 0);
+        file.close();
+
+        QWidget table;
+        QList<QUrl> opened;
+        HelpMenu menu(&table, appFolder.path(), recorder(opened));
+        QWidget *rulesOwner = nullptr;
+        const QStringList modals = modalsDuring([&] { menu.mnuContentsClick(); },
+                                                [&](QDialog &dialog) { rulesOwner = dialog.parentWidget(); });
+        QCOMPARE(opened, browserOpensIt ? QList<QUrl>{QUrl::fromLocalFile(helpPath)} : QList<QUrl>());
+        QCOMPARE(modals, browserOpensIt ? QStringList() : QStringList{"BJHelp"});
+        QCOMPARE(rulesOwner, browserOpensIt ? nullptr : &table);
     }
 
-    QWidget table;
-    RecordingOpener desktop;
-    HelpMenu menu(&table, appFolder.path(), desktop.opener());
-    QWidget *rulesOwner = nullptr;
-    ModalWatcher watcher([&](QDialog &dialog) { rulesOwner = dialog.parentWidget(); });
-    menu.mnuContentsClick();
-
-    if (browserOpensIt) {
-        QCOMPARE(desktop.urls, QList<QUrl>{QUrl::fromLocalFile(helpPath)});
-        QCOMPARE(watcher.seen, QStringList());
-    } else {
-        QCOMPARE(desktop.urls, QList<QUrl>());
-        QCOMPARE(watcher.seen, QStringList{QStringLiteral("BJHelp")});
-        QCOMPARE(rulesOwner, &table);
+    void webAddresses()
+    {
+        QWidget table;
+        QList<QUrl> opened; // the desktop cannot open them: still nothing is reported
+        HelpMenu menu(&table, QDir::tempPath(), recorder(opened, false));
+        QCOMPARE(modalsDuring([&] {
+                     menu.mnuFeedRepBugClick();
+                     menu.mnuHomepageClick();
+                 }),
+                 QStringList());
+        QCOMPARE(opened, (QList<QUrl>{QUrl("https://quellard.example.org/support?mode=Contact"),
+                                      QUrl("https://quellard.example.org/support?mode=Products&p=quellard")}));
     }
-}
 
-void TestHelpAbout::webAddresses()
-{
-    QWidget table;
-    RecordingOpener desktop;
-    desktop.answer = false; // the desktop cannot open them: still nothing is reported
-    HelpMenu menu(&table, QDir::tempPath(), desktop.opener());
-    ModalWatcher watcher;
-    menu.mnuFeedRepBugClick();
-    menu.mnuHomepageClick();
-    QCOMPARE(desktop.urls, (QList<QUrl>{QUrl(QStringLiteral("https://quellard.example.org/support?mode=Contact")),
-                                        QUrl(QStringLiteral("https://quellard.example.org/support?mode=Products&p=quellard"))}));
-    QCOMPARE(watcher.seen, QStringList());
-}
-
-void TestHelpAbout::rulesWindow()
-{
-    HelpWindow rules;
-    QCOMPARE(rules.windowTitle(), QStringLiteral("Help"));
-    QCOMPARE(rules.size(), QSize(473, 264));
-    QCOMPARE(rules.minimumSize(), rules.maximumSize());
-    const auto *text = rules.findChild<QPlainTextEdit *>(QStringLiteral("txtHelp"));
-    QVERIFY(text);
-    QCOMPARE(text->geometry(), fromTwips(0, 0, 7095, 3975));
-    QVERIFY(text->isReadOnly());
-    const QStringList lines = text->toPlainText().split(QLatin1Char('\n'));
-    QCOMPARE(lines.size(), int(std::size(kRulesLines)));
-    for (int i = 0; i < lines.size(); ++i)
-        QCOMPARE(lines[i], QString::fromLatin1(kRulesLines[i]));
-}
-
-void TestHelpAbout::aboutBox()
-{
-    RecordingOpener desktop;
-    AboutBox about(nullptr, desktop.opener());
-    QCOMPARE(about.windowTitle(), QStringLiteral("About"));
-    QCOMPARE(about.size(), QSize(444, 306));
-    QCOMPARE(about.minimumSize(), about.maximumSize());
-
-    struct Control {
-        const char *name;
-        QString text; // empty: not checked
-        QRect twips;
-    };
-    const QString version = QStringLiteral("%1.%2").arg(QUELLARD_VERSION_MAJOR).arg(QUELLARD_VERSION_MINOR);
-    const Control controls[] = {
-        {"Label1", "Quellard", {0, 240, 6735, 615}},
-        {"Label2", "Version", {1560, 1200, 855, 255}},
-        {"Label3", "Author", {1560, 1440, 735, 255}},
-        {"Label4", "Homepage", {1560, 1680, 1095, 255}},
-        {"Label5", "Licence", {1560, 1920, 855, 255}},
-        {"Label8", ":", {2760, 1200, 255, 255}},
-        {"Label12", ":", {2760, 1920, 255, 255}},
-        {"Label13", version, {3000, 1200, 3135, 255}},
-        {"Label15", "The Quellard developers", {3000, 1440, 3135, 255}},
-        {"Label16", "https://quellard.example.org/", {3000, 1680, 3135, 255}},
-        {"Label17", "Freeware", {3000, 1920, 3255, 255}},
-        {"Text1", {}, {960, 2400, 4935, 1095}},
-        {"Command1", "&Close", {5400, 4200, 1095, 255}},
-    };
-    for (const Control &c : controls) {
-        const auto *widget = about.findChild<QWidget *>(QLatin1String(c.name));
-        QVERIFY2(widget, c.name);
-        QCOMPARE(widget->geometry(), fromTwips(c.twips.x(), c.twips.y(), c.twips.width(), c.twips.height()));
-        if (const auto *button = qobject_cast<const QPushButton *>(widget))
-            QCOMPARE(button->text(), c.text);
-        else if (!c.text.isEmpty())
-            QCOMPARE(labelText(about, c.name), c.text);
+    void rulesWindow()
+    {
+        HelpWindow rules;
+        QCOMPARE(rules.windowTitle(), QStringLiteral("Help"));
+        QCOMPARE(rules.minimumSize(), rules.maximumSize());
+        const auto *text = rules.findChild<QPlainTextEdit *>(QStringLiteral("txtHelp"));
+        QVERIFY(text && text->isReadOnly());
+        const QStringList lines = text->toPlainText().split(QLatin1Char('\n'));
+        QCOMPARE(lines.size(), int(std::size(kRulesLines)));
+        for (int i = 0; i < lines.size(); ++i)
+            QCOMPARE(lines[i], QString::fromLatin1(kRulesLines[i]));
     }
-    QVERIFY(QRegularExpression(QStringLiteral("^\\d+\\.\\d+$")).match(version).hasMatch());
-    QVERIFY(about.findChild<QPlainTextEdit *>(QStringLiteral("Text1"))->toPlainText().contains(QStringLiteral("free of charge")));
 
-    // The notice opens the home page; a press that slides off it before letting go does not.
-    about.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&about));
-    auto *notice = about.findChild<QLabel *>(QStringLiteral("Label6"));
-    QVERIFY(notice);
-    QTest::mousePress(notice, Qt::LeftButton);
-    QTest::mouseRelease(notice, Qt::LeftButton, {}, QPoint(notice->width() + 20, notice->height() + 20));
-    QCOMPARE(desktop.urls, QList<QUrl>());
-    QTest::mouseClick(notice, Qt::LeftButton);
-    QCOMPARE(desktop.urls, QList<QUrl>{QUrl(QStringLiteral("https://quellard.example.org/"))});
-}
+    void aboutBox()
+    {
+        QList<QUrl> opened;
+        AboutBox about(nullptr, recorder(opened));
+        QCOMPARE(about.windowTitle(), QStringLiteral("About"));
+        QCOMPARE(about.minimumSize(), about.maximumSize());
+        const QString version = QStringLiteral("%1.%2").arg(QUELLARD_VERSION_MAJOR).arg(QUELLARD_VERSION_MINOR);
+        for (const auto &[name, text] : {std::pair<const char *, QString>{"Label1", "Quellard"},
+                                         {"Label13", version},
+                                         {"Label15", "The Quellard developers"},
+                                         {"Label16", "https://quellard.example.org/"},
+                                         {"Label17", "Freeware"}}) {
+            const auto *label = about.findChild<QLabel *>(QLatin1String(name));
+            QVERIFY2(label && label->text() == text, name);
+        }
+        QVERIFY(about.findChild<QPlainTextEdit *>("Text1")->toPlainText().contains("free of charge"));
 
-void TestHelpAbout::aboutFromTheMenu()
-{
-    QWidget table;
-    RecordingOpener desktop;
-    HelpMenu menu(&table, QDir::tempPath(), desktop.opener());
-    QWidget *owner = nullptr;
-    bool closedByButton = false;
-    ModalWatcher watcher([&](QDialog &about) {
-        owner = about.parentWidget();
-        QTest::mouseClick(about.findChild<QPushButton *>(QStringLiteral("Command1")), Qt::LeftButton);
-        closedByButton = !about.isVisible();
-    });
-    menu.mnuAboutClick();
-    QCOMPARE(watcher.seen, QStringList{QStringLiteral("frmAbout")});
-    QCOMPARE(owner, &table);
-    QVERIFY2(closedByButton, "&Close ends the box");
-}
+        // The notice opens the home page; a press that slides off it before letting go does not.
+        about.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&about));
+        auto *notice = about.findChild<QLabel *>(QStringLiteral("Label6"));
+        QVERIFY(notice);
+        QTest::mousePress(notice, Qt::LeftButton);
+        QTest::mouseRelease(notice, Qt::LeftButton, {}, QPoint(notice->width() + 20, notice->height() + 20));
+        QCOMPARE(opened, QList<QUrl>());
+        QTest::mouseClick(notice, Qt::LeftButton);
+        QCOMPARE(opened, QList<QUrl>{QUrl("https://quellard.example.org/")});
+    }
+
+    void aboutFromTheMenu()
+    {
+        QWidget table;
+        HelpMenu menu(&table, QDir::tempPath(), [](const QUrl &) { return true; });
+        QWidget *owner = nullptr;
+        bool closedByButton = false;
+        const QStringList modals = modalsDuring(
+            [&] { menu.mnuAboutClick(); },
+            [&](QDialog &about) {
+                owner = about.parentWidget();
+                QTest::mouseClick(about.findChild<QPushButton *>(QStringLiteral("Command1")), Qt::LeftButton);
+                closedByButton = !about.isVisible();
+            });
+        QCOMPARE(modals, QStringList{"frmAbout"});
+        QCOMPARE(owner, &table);
+        QVERIFY2(closedByButton, "&Close ends the box");
+    }
+};
 
 QTEST_MAIN(TestHelpAbout)
 #include "test_help_about.moc"

@@ -56,9 +56,9 @@ bool writeAll(int fd, std::string_view bytes)
 std::filesystem::path writeTarget(const std::string &path)
 {
     std::error_code error;
-    const std::filesystem::path p(path);
+    std::filesystem::path p(path); // not const: returned, it is moved rather than copied
     if (std::filesystem::is_symlink(p, error)) {
-        const std::filesystem::path target = std::filesystem::canonical(p, error);
+        std::filesystem::path target = std::filesystem::canonical(p, error);
         if (!error)
             return target;
     }
@@ -69,8 +69,10 @@ std::filesystem::path writeTarget(const std::string &path)
 std::filesystem::path temporaryName(const std::filesystem::path &target, unsigned attempt)
 {
     static std::atomic<unsigned> counter{0};
-    std::string name = "." + target.filename().string() + ".tmp-" + std::to_string(::getpid()) + "-" +
-                       std::to_string(counter++) + "-" + std::to_string(attempt);
+    // Appended piece by piece: GCC 12 warns wrongly (-Wrestrict) about `"." + std::string&&`.
+    std::string name = ".";
+    name += target.filename().string();
+    name += ".tmp-" + std::to_string(::getpid()) + "-" + std::to_string(counter++) + "-" + std::to_string(attempt);
     return target.parent_path() / name;
 }
 

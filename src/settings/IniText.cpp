@@ -1,5 +1,6 @@
 #include "settings/IniText.h"
 
+#include <algorithm>
 #include <cstddef>
 
 namespace quellard {
@@ -95,14 +96,12 @@ public:
             return false;
         const std::size_t begin = m_pos;
         std::size_t end = m_text.find_first_of(kNewLine, begin);
-        std::size_t next = end;
-        if (end == std::string_view::npos) {
-            end = next = m_text.size();
-        } else {
-            next = end + 1;
-            if (m_text[end] == '\r' && next < m_text.size() && m_text[next] == '\n')
-                ++next;
-        }
+        if (end == std::string_view::npos)
+            end = m_text.size();
+        // The next line starts after the break: one character, or two for CR LF.
+        std::size_t next = std::min(end + 1, m_text.size());
+        if (end < m_text.size() && m_text[end] == '\r' && next < m_text.size() && m_text[next] == '\n')
+            ++next;
         m_pos = next;
         line = classify(m_text, begin, end, next);
         return true;

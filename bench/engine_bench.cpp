@@ -1,0 +1,85 @@
+// Whole games per second through the rules alone: chips, the deal, the player's hits, stands and
+// doubles, the dealer's turn with pauses that return at once, and the settlement.
+#include "wagers/Wagers.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+using namespace quellard;
+
+// The table's surroundings with nothing to wait for: every question is answered at once.
+class InstantHost final : public Host {
+public:
+    void showMessage(std::string_view, MessageIcon) override {}
+    bool askYesNo(std::string_view, MessageIcon) override { return true; } // always start again
+    void askInsurance(InsuranceAnswers &answers) override
+    {
+        // Insure every other time so that both roads are taken.
+        if (++m_questions % 2 == 0)
+            answers.cmdYesClick();
+        else
+            answers.cmdNoClick();
+    }
+    bool soundSwitchOn() const override { return true; }
+    void playSound(std::string_view fileName) override { benchmark::DoNotOptimize(fileName.data()); }
+    double secondsSinceMidnight() const override { return 43200.25; }
+    void pause(std::chrono::milliseconds) override {}
+    void cancelPause() override {}
+    void tableChanged() override {}
+
+private:
+    int m_questions = 0;
+};
+
+// The game's own generator with a fixed seed: the same games on every run.
+class FixedSeedRandom final : public RandomSource {
+public:
+    float next() override { return m_inner.next(); }
+    void reseedFromClock() override {}
+
+private:
+    ClockSeededRandom m_inner{20240601};
+};
+
+// One game as a simple player plays it: £10 (or £5 when short), double on 11, hit below 17 while a
+// slot is free.
+void playOneGame(Session &session)
+{
+    Table &t = session.game.table();
+    if (t.cash < 5 && t.bet == 0) {
+        session.wagers.newGameClick();
+        return;
+    }
+    if (t.cash >= 10)
+        session.wagers.lblBet10Click();
+    else
+        session.wagers.lblBet5Click();
+    session.game.lblNewClick();
+    while (t.labels.lblStand) {
+        if (t.labels.lblDouble && t.cash >= t.bet)
+            session.wagers.lblDoubleClick();
+        else if (t.player.total < 17 && !t.player.cardSlots[6].visible) // seven cards fill the row
+            session.game.lblHitClick();
+        else
+            session.game.lblStandClick();
+    }
+}
+
+void wholeGames(benchmark::State &state)
+{
+    InstantHost host;
+    FixedSeedRandom random;
+    Session session(host, random);
+    for (auto _ : state) { // NOLINT(clang-analyzer-deadcode.DeadStores): the library's loop idiom
+        playOneGame(session);
+        benchmark::ClobberMemory();
+    }
+    state.counters["games"] = benchmark::Counter(double(state.iterations()), benchmark::Counter::kIsRate);
+    state.counters["cash"] = session.game.table().cash; // keeps the games from being optimised away
+}
+BENCHMARK(wholeGames);
+
+} // namespace
+
+BENCHMARK_MAIN();

@@ -7,6 +7,8 @@ set(QUELLARD_APP_ID org.example.Quellard)
 set(QUELLARD_INSTALL_APPDIR lib/quellard)
 
 install(TARGETS quellard RUNTIME DESTINATION ${QUELLARD_INSTALL_APPDIR})
+# The sound module lies beside the program, which loads it from its own folder with the first sound.
+install(TARGETS quellard_sound LIBRARY DESTINATION ${QUELLARD_INSTALL_APPDIR})
 install(DIRECTORY ${CMAKE_SOURCE_DIR}/assets/images/ DESTINATION ${QUELLARD_INSTALL_APPDIR}/images
         FILES_MATCHING PATTERN "*.gif")
 install(DIRECTORY ${CMAKE_SOURCE_DIR}/assets/sounds/ DESTINATION ${QUELLARD_INSTALL_APPDIR}/sounds

@@ -1,14 +1,32 @@
 #include "shell/SoundPlayer.h"
 
 #include "settings/FileChecks.h"
+#include "shell/SoundModule.h"
 
 #include <QApplication>
-#include <QSoundEffect>
-#include <QUrl>
+#include <QDir>
+#include <QLibrary>
 
 namespace quellard {
 
+namespace {
+
+// The module's factory, from the executable's folder.
+std::unique_ptr<SoundPort> loadSoundEffects()
+{
+    QLibrary module(QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral(QUELLARD_SOUND_MODULE)));
+    auto create = reinterpret_cast<SoundModuleFactory>(module.resolve(kSoundModuleFactory));
+    if (!create)
+        return nullptr;
+    // The module stays loaded for the rest of the run: QLibrary only unloads on unload().
+    return std::unique_ptr<SoundPort>(create());
+}
+
+} // namespace
+
 SoundPlayer::SoundPlayer(QObject *parent) : QObject(parent) {}
+
+SoundPlayer::~SoundPlayer() = default;
 
 void SoundPlayer::play(const QString &path)
 {
@@ -16,14 +34,12 @@ void SoundPlayer::play(const QString &path)
         QApplication::beep();
         return;
     }
-    if (!m_effect)
-        m_effect = new QSoundEffect(this);
-    // One sound at a time: the new one cuts off the one still playing.
-    m_effect->stop();
-    const QUrl source = QUrl::fromLocalFile(path);
-    if (m_effect->source() != source)
-        m_effect->setSource(source);
-    m_effect->play();
+    if (!m_loadTried) {
+        m_loadTried = true;
+        m_effects = loadSoundEffects();
+    }
+    if (m_effects)
+        m_effects->play(path);
 }
 
 } // namespace quellard

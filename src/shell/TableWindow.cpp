@@ -55,7 +55,7 @@ void nameAmount(QLabel *label, const QString &name)
 
 } // namespace
 
-TableWindow::TableWindow(TableWindowOptions options, QWidget *parent)
+TableWindow::TableWindow(const TableWindowOptions &options, QWidget *parent)
     : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                               Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       m_appFolder(folderOrExecutables(options.appFolder)),

@@ -34,7 +34,7 @@ struct TableWindowOptions {
 class TableWindow : public QMainWindow, private DeckBackView {
     Q_OBJECT
 public:
-    explicit TableWindow(TableWindowOptions options = {}, QWidget *parent = nullptr);
+    explicit TableWindow(const TableWindowOptions &options = {}, QWidget *parent = nullptr);
     ~TableWindow() override;
 
     // Lays the table empty and applies the stored card back and sound switch; runs before the

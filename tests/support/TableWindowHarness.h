@@ -97,7 +97,7 @@ private:
     void later(std::function<void()> action)
     {
         m_timer.stop();
-        QTimer::singleShot(0, this, [this, action] {
+        QTimer::singleShot(0, this, [this, action = std::move(action)] {
             m_timer.start();
             action();
         });

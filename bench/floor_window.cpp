@@ -2,6 +2,8 @@
 // A bare main window of the table's size with as many widgets as the table has (18 labels, 15
 // picture boxes, 13 shapes) and the same menu bar, but no game, no pictures, no sounds, no settings
 // and no fonts of its own. It reports its first painted frame exactly as the game does.
+#include "shell/FirstPaintReport.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QEvent>
@@ -16,35 +18,6 @@
 #include <ctime>
 
 namespace {
-
-// The same report as the game's main(): the CLOCK_MONOTONIC time once the window reached the screen.
-class FirstPaintReport : public QObject {
-public:
-    static void watch(QWidget &window)
-    {
-        if (std::getenv("QUELLARD_REPORT_FIRST_PAINT") && window.windowHandle())
-            window.windowHandle()->installEventFilter(new FirstPaintReport(&window));
-    }
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (event->type() == QEvent::Expose && !m_reported && static_cast<QWindow *>(watched)->isExposed()) {
-            m_reported = true;
-            QTimer::singleShot(0, this, [] {
-                timespec now{};
-                clock_gettime(CLOCK_MONOTONIC, &now);
-                std::printf("first-paint %.3f\n", double(now.tv_sec) * 1e3 + double(now.tv_nsec) / 1e6);
-                std::fflush(stdout);
-            });
-        }
-        return QObject::eventFilter(watched, event);
-    }
-
-private:
-    explicit FirstPaintReport(QObject *parent) : QObject(parent) {}
-    bool m_reported = false;
-};
 
 QWidget *box(QWidget *form, int x, int y, int w, int h, QColor colour)
 {
@@ -120,6 +93,6 @@ int main(int argc, char *argv[])
     addMenus(window);
 
     window.show();
-    FirstPaintReport::watch(window);
+    quellard::FirstPaintReport::watch(window);
     return QApplication::exec();
 }

@@ -42,9 +42,17 @@ def start_xvfb():
         ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1024x768x24", "-nolisten", "tcp", "-noreset"],
         pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     os.close(write_end)
-    ready, _, _ = select.select([read_end], [], [], 15)
-    number = os.read(read_end, 64).decode().strip() if ready else ""
+    # Read up to the line's end: Xvfb may write the number and its newline separately, and a pipe
+    # closed in between would kill it with SIGPIPE.
+    text = b""
+    while not text.endswith(b"\n"):
+        ready, _, _ = select.select([read_end], [], [], 15)
+        chunk = os.read(read_end, 64) if ready else b""
+        if not chunk:
+            break
+        text += chunk
     os.close(read_end)
+    number = text.decode().strip()
     if not number:
         xvfb.kill()
         sys.exit("startup.py: Xvfb did not start")

@@ -1,59 +1,17 @@
+#include "shell/FirstPaintReport.h"
 #include "shell/TableWindow.h"
 
 #include <QApplication>
-#include <QEvent>
-#include <QExposeEvent>
-#include <QTimer>
-#include <QWindow>
-#include <cstdio>
-#include <cstdlib>
-#include <ctime>
-
-namespace {
-
-// For the start-up benchmark: with QUELLARD_REPORT_FIRST_PAINT set, the game prints
-//     first-paint <CLOCK_MONOTONIC in milliseconds>
-// once the table has reached the screen for the first time. The benchmark notes the same clock
-// when it starts the program and takes the difference.
-class FirstPaintReport : public QObject {
-public:
-    static void watch(QWidget &window)
-    {
-        if (std::getenv("QUELLARD_REPORT_FIRST_PAINT") && window.windowHandle())
-            window.windowHandle()->installEventFilter(new FirstPaintReport(&window));
-    }
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (event->type() == QEvent::Expose && !m_reported && static_cast<QWindow *>(watched)->isExposed()) {
-            m_reported = true;
-            // The first expose paints the widgets and flushes them to the screen before it returns;
-            // a zero timer fires after that.
-            QTimer::singleShot(0, this, [] {
-                timespec now{};
-                clock_gettime(CLOCK_MONOTONIC, &now);
-                std::printf("first-paint %.3f\n", double(now.tv_sec) * 1e3 + double(now.tv_nsec) / 1e6);
-                std::fflush(stdout);
-            });
-        }
-        return QObject::eventFilter(watched, event);
-    }
-
-private:
-    explicit FirstPaintReport(QObject *parent) : QObject(parent) {}
-    bool m_reported = false;
-};
-
-} // namespace
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quellard"));
     quellard::TableWindow window;
+    // Closing the table ends the program at once, also from inside a dealer's pause.
+    QObject::connect(&window, &quellard::TableWindow::unloaded, &app, [] { QCoreApplication::exit(0); });
     window.formLoad();
     window.show();
-    FirstPaintReport::watch(window);
+    quellard::FirstPaintReport::watch(window);
     return QApplication::exec();
 }

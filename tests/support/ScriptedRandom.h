@@ -11,14 +11,8 @@ namespace quellard::testing {
 // Deals the card numbers it is given, in order.
 class ScriptedRandom : public RandomSource {
 public:
-    ScriptedRandom() = default;
-    ScriptedRandom(std::initializer_list<int> cards) { deal(cards); }
-
-    void deal(std::initializer_list<int> cards)
-    {
-        for (int card : cards)
-            m_cards.push_back(card);
-    }
+    void deal(std::initializer_list<int> cards) { m_cards.insert(m_cards.end(), cards); }
+    bool exhausted() const { return m_cards.empty(); }
 
     float next() override
     {
@@ -26,14 +20,9 @@ public:
             throw std::logic_error("the script ran out of cards");
         const int card = m_cards.front();
         m_cards.pop_front();
-        // The middle of the card's share of [0, 1).
-        return (float(card) - 0.5f) / 52.0f;
+        return (float(card) - 0.5f) / 52.0f; // the middle of the card's share of [0, 1)
     }
-
-    void reseedFromClock() override { ++reseeds; }
-
-    bool exhausted() const { return m_cards.empty(); }
-    int reseeds = 0;
+    void reseedFromClock() override {}
 
 private:
     std::deque<int> m_cards;
@@ -41,6 +30,6 @@ private:
 
 // Card numbers by what they show, for readable scripts: suit 0 clubs, 1 diamonds, 2 hearts, 3 spades.
 constexpr int card(int rank, int suit = 0) { return suit * 13 + rank; }
-constexpr int kAce = 1, kJack = 11, kQueen = 12, kKing = 13;
+constexpr int kAce = 1, kQueen = 12, kKing = 13;
 
 } // namespace quellard::testing

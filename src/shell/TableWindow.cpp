@@ -233,8 +233,14 @@ bool TableWindow::showCardBack(const std::string &path)
     m_cardBack = QPixmap::fromImage(picture);
     // The deck pile and the first three slots take the new back, even over dealt cards.
     m_session.game.table().showCardBackInOpeningSlots();
-    m_controls.picBack->update();
     render();
+    // Every face-down card draws the new picture: repaint them all, including a hole card lying
+    // face down whose state did not change.
+    for (CardSlotWidget *slot : m_controls.picCom)
+        slot->update();
+    for (CardSlotWidget *slot : m_controls.picPlay)
+        slot->update();
+    m_controls.picBack->update();
     return true;
 }
 

@@ -65,7 +65,7 @@ TEST_F(Playing, HitsCountTheAceDownAndABustEndsTheGame)
     };
     const Case cases[] = {
         {card(kAce), card(6), {card(10)}, 17}, // soft 17 turns hard
-        {card(4), card(5), {card(2)}, 11},     // no double after a hit
+        {card(5), card(6), {card(2)}, 13},     // Double closes after a hit
         {card(10), card(6), {card(kKing)}, 26},
     };
     for (const Case &c : cases) {
@@ -91,7 +91,9 @@ TEST_F(Playing, SevenCardsTakeNoMoreAndTheNextDealClearsThem)
     game.lblStandClick(); // the dealer takes the seven: 17
     ASSERT_EQ(table.dealer.total, 17);
 
-    deal(card(10), card(9), card(8));
+    table.bet = 10; // the next deal on the same table
+    random.deal({card(10), card(9), card(8)});
+    game.lblNewClick();
     for (int i = 1; i < 7; ++i) {
         EXPECT_EQ(table.player.cardSlots[i].visible, i == 1);
         EXPECT_FALSE(table.dealer.cardSlots[i].visible);
@@ -119,6 +121,7 @@ TEST_F(Playing, DealerDrawsToSeventeenThenTheHandsAreSettled)
         {card(kAce), {card(kKing)}, 1, 21, GameResult::Loss, 505, sounds::kLose}, // insurance pays 1.5 x the bet
         {card(kAce), {card(6)}, 1, 17, GameResult::Win, 510, sounds::kWin},
         {card(10), {card(kAce)}, 1, 21, GameResult::Loss, 490, sounds::kLose}, // insurance only under an ace up
+        {card(10), {card(kKing)}, 1, 20, GameResult::Loss, 490, sounds::kLose},
     };
     for (const Case &c : cases) {
         deal(c.upCard);

@@ -33,25 +33,30 @@ TEST_F(Wagering, ChipsMoveWhileTheCashCoversThemAndABrokePlayerIsAskedToStartAga
 {
     struct Case {
         double cash, bet;
-        void (Wagers::*chip)();
+        int chip;
         bool yes;
         double cashAfter, betAfter;
         std::string_view message;
     };
     const Case cases[] = {
-        {500, 0, &Wagers::lblBet50Click, false, 450, 50, {}},
-        {50, 0, &Wagers::lblBet50Click, false, 0, 50, {}},
-        {9.5, 0, &Wagers::lblBet10Click, false, 9.5, 0, messages::kNotEnoughMoney},
-        {0, 20, &Wagers::lblBet5Click, false, 0, 20, messages::kNotEnoughMoney}, // all staked: refused, not asked
-        {0, 0, &Wagers::lblBet10Click, false, 0, 0, messages::kOutOfMoney},
-        {0, 0, &Wagers::lblBet50Click, true, 500, 0, messages::kOutOfMoney}, // the fresh start places no chip
+        {500, 0, 50, false, 450, 50, {}},
+        {50, 0, 50, false, 0, 50, {}},
+        {9.5, 0, 10, false, 9.5, 0, messages::kNotEnoughMoney},
+        {0, 20, 5, false, 0, 20, messages::kNotEnoughMoney}, // all staked: refused, not asked
+        {0, 0, 10, false, 0, 0, messages::kOutOfMoney},
+        {0, 0, 50, true, 500, 0, messages::kOutOfMoney}, // the fresh start places no chip
     };
     for (const Case &c : cases) {
         host.messages.clear();
         table.cash = c.cash;
         table.bet = c.bet;
         host.answerYes = c.yes;
-        (wagers.*c.chip)();
+        if (c.chip == 5)
+            wagers.lblBet5Click();
+        else if (c.chip == 10)
+            wagers.lblBet10Click();
+        else
+            wagers.lblBet50Click();
         SCOPED_TRACE(::testing::Message() << "cash " << c.cash << " bet " << c.bet);
         EXPECT_EQ(table.cash, c.cashAfter);
         EXPECT_EQ(table.bet, c.betAfter);

@@ -78,7 +78,7 @@ int main(int argc, char *argv[])
         click(window, "lblStand");
         const double elapsed = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
         const double cpu = cpuSeconds() - cpuBefore;
-        if (!random.exhausted() || window.session().game.table().dealer.total != 17) {
+        if (!random.exhausted() || window.game().table().dealer.total != 17) {
             std::fprintf(stderr, "dealer_turn: the dealer did not play the scripted hand\n");
             return 1;
         }

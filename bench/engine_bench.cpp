@@ -1,6 +1,6 @@
 // Whole games per second through the rules alone: chips, the deal, the player's hits, stands and
 // doubles, the dealer's turn with pauses that return at once, and the settlement.
-#include "wagers/Wagers.h"
+#include "game/Game.h"
 
 #include <benchmark/benchmark.h>
 
@@ -11,15 +11,12 @@ using namespace quellard;
 // The table's surroundings with nothing to wait for: every question is answered at once.
 class InstantHost final : public Host {
 public:
-    void showMessage(std::string_view, MessageIcon) override {}
-    bool askYesNo(std::string_view, MessageIcon) override { return true; } // always start again
-    void askInsurance(InsuranceAnswers &answers) override
+    void refuse(Refusal) override {}
+    bool askToStartAgain() override { return true; }
+    void askInsurance(const std::function<void(InsuranceAnswer)> &answer) override
     {
         // Insure every other time so that both roads are taken.
-        if (++m_questions % 2 == 0)
-            answers.cmdYesClick();
-        else
-            answers.cmdNoClick();
+        answer(++m_questions % 2 == 0 ? InsuranceAnswer::Yes : InsuranceAnswer::No);
     }
     bool soundSwitchOn() const override { return true; }
     void playSound(std::string_view fileName) override { benchmark::DoNotOptimize(fileName.data()); }
@@ -44,25 +41,25 @@ private:
 
 // One game as a simple player plays it: £10 (or £5 when short), double on 11, hit below 17 while a
 // slot is free.
-void playOneGame(Session &session)
+void playOneGame(Game &game)
 {
-    Table &t = session.game.table();
+    const Table &t = game.table();
     if (t.cash < 5 && t.bet == 0) {
-        session.wagers.newGameClick();
+        game.newGameClick();
         return;
     }
     if (t.cash >= 10)
-        session.wagers.lblBet10Click();
+        game.lblBet10Click();
     else
-        session.wagers.lblBet5Click();
-    session.game.lblNewClick();
+        game.lblBet5Click();
+    game.lblNewClick();
     while (t.labels.lblStand) {
         if (t.labels.lblDouble && t.cash >= t.bet)
-            session.wagers.lblDoubleClick();
+            game.lblDoubleClick();
         else if (t.player.total < 17 && !t.player.cardSlots[6].visible) // seven cards fill the row
-            session.game.lblHitClick();
+            game.lblHitClick();
         else
-            session.game.lblStandClick();
+            game.lblStandClick();
     }
 }
 
@@ -70,13 +67,13 @@ void wholeGames(benchmark::State &state)
 {
     InstantHost host;
     FixedSeedRandom random;
-    Session session(host, random);
+    Game game(host, random);
     for (auto _ : state) { // NOLINT(clang-analyzer-deadcode.DeadStores): the library's loop idiom
-        playOneGame(session);
+        playOneGame(game);
         benchmark::ClobberMemory();
     }
     state.counters["games"] = benchmark::Counter(double(state.iterations()), benchmark::Counter::kIsRate);
-    state.counters["cash"] = session.game.table().cash; // keeps the games from being optimised away
+    state.counters["cash"] = game.table().cash; // keeps the games from being optimised away
 }
 BENCHMARK(wholeGames);
 

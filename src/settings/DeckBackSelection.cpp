@@ -44,7 +44,7 @@ void DeckBackSelection::menuItemClick(std::size_t item)
     const std::string_view fileName = kDeckBacks[item].fileName;
     const std::string path = imagePath(fileName);
     if (!fileExists(path)) {
-        m_view.showExclamation(kFileDoesNotExist);
+        m_view.reportProblem(DeckBackProblem::FileDoesNotExist);
         return;
     }
     // A picture that could not be shown is not remembered: the next start would only fail on it
@@ -56,7 +56,7 @@ void DeckBackSelection::menuItemClick(std::size_t item)
 bool DeckBackSelection::loadDeckImage(const std::string &path)
 {
     if (!fileExists(path)) {
-        m_view.showExclamation(kDeckImageDoesNotExist);
+        m_view.reportProblem(DeckBackProblem::SelectedImageDoesNotExist);
         return false;
     }
     return m_view.showCardBack(path);

@@ -10,9 +10,6 @@
 
 namespace quellard {
 
-inline constexpr std::string_view kFileDoesNotExist = "Error: File does not exist";
-inline constexpr std::string_view kDeckImageDoesNotExist = "Error: Selected deck image does not exist.";
-
 // The choice of card back: the seven Options > Deck items, their ticks, and the stored choice
 // applied at start-up. The ticks are never remembered on their own; they are worked out from the
 // settings file each time the Options menu opens.

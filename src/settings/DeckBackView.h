@@ -2,17 +2,22 @@
 
 #include <cstddef>
 #include <string>
-#include <string_view>
 
 namespace quellard {
+
+// Why a card back could not be shown. Each has its message box; the window words it.
+enum class DeckBackProblem {
+    FileDoesNotExist,          // the chosen item's picture is not in the images folder
+    SelectedImageDoesNotExist, // the picture to load (the stored one at start-up) is not there
+};
 
 // What the card-back choice needs from the table window.
 class DeckBackView {
 public:
     virtual ~DeckBackView() = default;
 
-    // A modal message box with an OK button and the exclamation icon, titled with the game's title.
-    virtual void showExclamation(std::string_view text) = 0;
+    // A modal message box with an OK button.
+    virtual void reportProblem(DeckBackProblem problem) = 0;
 
     // Loads the picture and shows it in the deck pile and the three face-down card slots (the
     // dealer's first and the player's first two). Returns false, leaving the pictures as they were,

@@ -1,10 +1,9 @@
 #include "shell/AboutBox.h"
 
-#include "settings/ApplicationTitle.h"
+#include "shell/Look.h"
 #include "shell/ScreenPlacement.h"
 
 #include <QEvent>
-#include <QFont>
 #include <QFrame>
 #include <QIcon>
 #include <QLabel>
@@ -17,16 +16,6 @@ namespace quellard {
 
 namespace {
 
-// The box was laid out in twips; Qt places widgets in device-independent pixels, 15 twips each.
-QRect twips(int left, int top, int width, int height)
-{
-    return QRect(left / 15, top / 15, width / 15, height / 15);
-}
-
-constexpr int kClientWidth = 444;  // 6660 twips
-constexpr int kClientHeight = 306; // 4590 twips
-
-const QColor kBackground(0xE0, 0xE0, 0xE0);
 const QColor kLinkColour(0x00, 0x00, 0xCC);
 
 const QString kAuthor = QStringLiteral("The Quellard developers");
@@ -38,25 +27,95 @@ const QString kDisclaimer = QStringLiteral(
     "being unable to use it. You use it at your own risk.\n"
     "The money in the game is play money: nothing is won or lost outside it.");
 
-QFont labelFont(qreal pointSize = 9.75, bool bold = false)
-{
-    QFont font(QStringLiteral("DejaVu Sans"));
-    font.setPointSizeF(pointSize);
-    font.setBold(bold);
-    return font;
-}
-
 QLabel *addLabel(QWidget *parent, const char *name, const QString &text, const QRect &where)
 {
     auto *label = new QLabel(text, parent);
     label->setObjectName(QLatin1String(name));
-    label->setFont(labelFont());
+    label->setFont(fontFor(Typeface::Verdana, 9.75));
     label->setGeometry(where);
     // Labels are transparent: the grey of the box shows through. A QLabel paints no background
     // unless asked, so only the text colour needs to be fixed against the theme.
     label->setAutoFillBackground(false);
     label->setTextFormat(Qt::PlainText);
     return label;
+}
+
+// A framed picture of the game's icon, to the left of the facts.
+void addIcon(QWidget *box)
+{
+    auto *frame = new QFrame(box);
+    frame->setObjectName(QStringLiteral("Shape1"));
+    frame->setGeometry(twipsRect(600, 1155, 780, 780));
+    frame->setFrameShape(QFrame::Box);
+    frame->setFrameShadow(QFrame::Sunken);
+    frame->setLineWidth(1);
+    frame->setMidLineWidth(1);
+
+    auto *icon = new QLabel(box);
+    icon->setObjectName(QStringLiteral("Image1"));
+    icon->setGeometry(twipsRect(750, 1305, 480, 480));
+    icon->setPixmap(QIcon(QStringLiteral(":/quellard/icons/quellard-32.png")).pixmap(32, 32));
+    icon->setAlignment(Qt::AlignCenter);
+    icon->setAccessibleName(QStringLiteral("Quellard icon"));
+}
+
+// The title, and the version, author, home page and licence, each after its name and a colon.
+void addFacts(QWidget *box)
+{
+    QLabel *heading = addLabel(box, "Label1", applicationTitle(), twipsRect(0, 240, 6735, 615));
+    heading->setFont(fontFor(Typeface::Verdana, 18, true));
+    heading->setAlignment(Qt::AlignCenter);
+
+    struct Fact {
+        const char *nameLabel, *name;
+        int nameWidth;
+        const char *colonLabel, *valueLabel;
+        QString value;
+        int valueWidth;
+    };
+    const Fact facts[] = {
+        {"Label2", "Version", 855, "Label8", "Label13", AboutBox::versionText(), 3135},
+        {"Label3", "Author", 735, "Label10", "Label15", kAuthor, 3135},
+        {"Label4", "Homepage", 1095, "Label11", "Label16", QString::fromLatin1(kHomePage), 3135},
+        {"Label5", "Licence", 855, "Label12", "Label17", kLicence, 3255},
+    };
+    int top = 1200;
+    for (const Fact &fact : facts) {
+        addLabel(box, fact.nameLabel, QLatin1String(fact.name), twipsRect(1560, top, fact.nameWidth, 255));
+        addLabel(box, fact.colonLabel, QStringLiteral(":"), twipsRect(2760, top, 255, 255));
+        addLabel(box, fact.valueLabel, fact.value, twipsRect(3000, top, fact.valueWidth, 255));
+        top += 240;
+    }
+}
+
+void addDisclaimer(QWidget *box)
+{
+    auto *disclaimer = new QPlainTextEdit(kDisclaimer, box);
+    disclaimer->setObjectName(QStringLiteral("Text1"));
+    disclaimer->setAccessibleName(QStringLiteral("Disclaimer"));
+    disclaimer->setGeometry(twipsRect(960, 2400, 4935, 1095));
+    disclaimer->setFont(fontFor(Typeface::Verdana, 8));
+    disclaimer->setReadOnly(true);
+    disclaimer->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    disclaimer->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    disclaimer->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+}
+
+// Looks and acts like a link: blue, underlined, a hand under the mouse.
+QLabel *addHomePageNotice(QWidget *box)
+{
+    QLabel *notice = addLabel(box, "Label6", kHomePageNotice, twipsRect(960, 3660, 4935, 255));
+    notice->setAlignment(Qt::AlignCenter);
+    QFont linkFont = notice->font();
+    linkFont.setUnderline(true);
+    notice->setFont(linkFont);
+    QPalette link = notice->palette();
+    link.setColor(QPalette::WindowText, kLinkColour);
+    notice->setPalette(link);
+    notice->setCursor(Qt::PointingHandCursor);
+    notice->setToolTip(QString::fromLatin1(kHomePage));
+    notice->setAccessibleDescription(QStringLiteral("Opens our home page in your browser"));
+    return notice;
 }
 
 } // namespace
@@ -67,82 +126,28 @@ QString AboutBox::versionText()
 }
 
 AboutBox::AboutBox(QWidget *owner, UrlOpener opener)
-    : QDialog(owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
-                         | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
-    , m_opener(std::move(opener))
+    : QDialog(owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                         Qt::WindowCloseButtonHint),
+      m_opener(std::move(opener))
 {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(QStringLiteral("About"));
-    setFixedSize(kClientWidth, kClientHeight);
-
+    setFixedSize(twipsSize(6660, 4590));
     QPalette greyBox = palette();
-    greyBox.setColor(QPalette::Window, kBackground);
+    greyBox.setColor(QPalette::Window, QColor::fromRgb(colours::kLightGrey));
     greyBox.setColor(QPalette::WindowText, Qt::black);
     setPalette(greyBox);
     setAutoFillBackground(true);
 
-    // A framed picture of the game's icon, to the left of the facts.
-    auto *frame = new QFrame(this);
-    frame->setObjectName(QStringLiteral("Shape1"));
-    frame->setGeometry(twips(600, 1155, 780, 780));
-    frame->setFrameShape(QFrame::Box);
-    frame->setFrameShadow(QFrame::Sunken);
-    frame->setLineWidth(1);
-    frame->setMidLineWidth(1);
-
-    auto *icon = new QLabel(this);
-    icon->setObjectName(QStringLiteral("Image1"));
-    icon->setGeometry(twips(750, 1305, 480, 480));
-    icon->setPixmap(QIcon(QStringLiteral(":/quellard/icons/quellard-32.png")).pixmap(32, 32));
-    icon->setAlignment(Qt::AlignCenter);
-    icon->setAccessibleName(QStringLiteral("Quellard icon"));
-
-    const QString title = QString::fromUtf8(kApplicationTitle.data(), qsizetype(kApplicationTitle.size()));
-    QLabel *heading = addLabel(this, "Label1", title, twips(0, 240, 6735, 615));
-    heading->setFont(labelFont(18, true));
-    heading->setAlignment(Qt::AlignCenter);
-
-    addLabel(this, "Label2", QStringLiteral("Version"), twips(1560, 1200, 855, 255));
-    addLabel(this, "Label3", QStringLiteral("Author"), twips(1560, 1440, 735, 255));
-    addLabel(this, "Label4", QStringLiteral("Homepage"), twips(1560, 1680, 1095, 255));
-    addLabel(this, "Label5", QStringLiteral("Licence"), twips(1560, 1920, 855, 255));
-    addLabel(this, "Label8", QStringLiteral(":"), twips(2760, 1200, 255, 255));
-    addLabel(this, "Label10", QStringLiteral(":"), twips(2760, 1440, 255, 255));
-    addLabel(this, "Label11", QStringLiteral(":"), twips(2760, 1680, 255, 255));
-    addLabel(this, "Label12", QStringLiteral(":"), twips(2760, 1920, 255, 255));
-    addLabel(this, "Label13", versionText(), twips(3000, 1200, 3135, 255));
-    addLabel(this, "Label15", kAuthor, twips(3000, 1440, 3135, 255));
-    addLabel(this, "Label16", QString::fromLatin1(kHomePage), twips(3000, 1680, 3135, 255));
-    addLabel(this, "Label17", kLicence, twips(3000, 1920, 3255, 255));
-
-    auto *disclaimer = new QPlainTextEdit(kDisclaimer, this);
-    disclaimer->setObjectName(QStringLiteral("Text1"));
-    disclaimer->setAccessibleName(QStringLiteral("Disclaimer"));
-    disclaimer->setGeometry(twips(960, 2400, 4935, 1095));
-    disclaimer->setFont(labelFont(8));
-    disclaimer->setReadOnly(true);
-    disclaimer->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    disclaimer->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    disclaimer->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-
-    // Looks and acts like a link: blue, underlined, a hand under the mouse; a click opens the
-    // home page.
-    m_homePageNotice = addLabel(this, "Label6", kHomePageNotice, twips(960, 3660, 4935, 255));
-    m_homePageNotice->setAlignment(Qt::AlignCenter);
-    QFont linkFont = m_homePageNotice->font();
-    linkFont.setUnderline(true);
-    m_homePageNotice->setFont(linkFont);
-    QPalette link = m_homePageNotice->palette();
-    link.setColor(QPalette::WindowText, kLinkColour);
-    m_homePageNotice->setPalette(link);
-    m_homePageNotice->setCursor(Qt::PointingHandCursor);
-    m_homePageNotice->setToolTip(QString::fromLatin1(kHomePage));
-    m_homePageNotice->setAccessibleDescription(QStringLiteral("Opens our home page in your browser"));
+    addIcon(this);
+    addFacts(this);
+    addDisclaimer(this);
+    m_homePageNotice = addHomePageNotice(this);
     m_homePageNotice->installEventFilter(this);
 
     auto *close = new QPushButton(QStringLiteral("&Close"), this);
     close->setObjectName(QStringLiteral("Command1"));
-    close->setGeometry(twips(5400, 4200, 1095, 255));
+    close->setGeometry(twipsRect(5400, 4200, 1095, 255));
     close->setDefault(true);
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
 

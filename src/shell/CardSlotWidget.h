@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/Table.h"
+#include "game/Table.h"
 
 #include <QPixmap>
 #include <QWidget>

@@ -1,9 +1,8 @@
 #include "shell/HelpWindow.h"
 
-#include "settings/ApplicationTitle.h"
+#include "shell/Look.h"
 #include "shell/ScreenPlacement.h"
 
-#include <QFont>
 #include <QPlainTextEdit>
 #include <QStringList>
 
@@ -11,16 +10,11 @@ namespace quellard {
 
 namespace {
 
-// Sizes in device-independent pixels; the window's layout was drawn in twips, 15 to a pixel.
-constexpr int kClientWidth = 473;  // 7095 twips
-constexpr int kClientHeight = 264; // 3960 twips
-constexpr int kTextHeight = 265;   // 3975 twips: the box runs one pixel past the client area
-
 QStringList rulesLines()
 {
     // The lines break where the text was laid out to fit the box, which is why most of them end in
     // a blank; the blanks are part of the text.
-    const QString title = QString::fromUtf8(kApplicationTitle.data(), qsizetype(kApplicationTitle.size()));
+    const QString title = applicationTitle();
     return {
         QStringLiteral("The Rules:"),
         QStringLiteral("If the total value of your cards is closer to 21 than the dealer's, you win as much as you have "),
@@ -69,21 +63,20 @@ HelpWindow::HelpWindow(QWidget *owner)
 {
     setObjectName(QStringLiteral("BJHelp"));
     setWindowTitle(QStringLiteral("Help"));
-    setFixedSize(kClientWidth, kClientHeight);
+    setFixedSize(twipsSize(7095, 3960));
 
     m_text = new QPlainTextEdit(this);
     m_text->setObjectName(QStringLiteral("txtHelp"));
     m_text->setAccessibleName(QStringLiteral("Rules"));
-    m_text->setGeometry(0, 0, kClientWidth, kTextHeight);
+    // The box runs one pixel past the client area, as it was drawn.
+    m_text->setGeometry(twipsRect(0, 0, 7095, 3975));
     m_text->setReadOnly(true);
     m_text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_text->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     // The lines were broken to fit a box of this width. A narrow face keeps each of them whole at
     // a comfortable size; should one still run over (other fonts, larger text settings), it wraps
     // at a word rather than hiding behind the edge.
-    QFont font(QStringLiteral("Liberation Sans Narrow"));
-    font.setPointSizeF(9);
-    m_text->setFont(font);
+    m_text->setFont(fontFor(Typeface::NarrowSans, 9));
     m_text->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     m_text->setPlainText(rulesLines().join(QLatin1Char('\n')));
 

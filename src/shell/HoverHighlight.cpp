@@ -2,7 +2,7 @@
 
 #include "shell/ClickLabel.h"
 #include "shell/FilledShape.h"
-#include "shell/Twips.h"
+#include "shell/Look.h"
 
 #include <QEvent>
 
@@ -23,10 +23,8 @@ HoverHighlight::HoverHighlight(QWidget *form, const std::array<ClickLabel *, 4> 
 
 void HoverHighlight::light(int index)
 {
-    const QColor blue = QColor::fromRgb(bgr(0xFF0000));
-    const QColor grey = QColor::fromRgb(bgr(0xE0E0E0));
     for (int i = 0; i < 4; ++i)
-        m_shapes[i]->setFillColor(i == index ? blue : grey);
+        m_shapes[i]->setFillColor(QColor::fromRgb(i == index ? colours::kHighlight : colours::kLightGrey));
 }
 
 bool HoverHighlight::eventFilter(QObject *watched, QEvent *event)

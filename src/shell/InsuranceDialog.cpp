@@ -1,8 +1,7 @@
 #include "shell/InsuranceDialog.h"
 
-#include "engine/Host.h"
+#include "shell/Look.h"
 #include "shell/ScreenPlacement.h"
-#include "shell/Twips.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -10,14 +9,14 @@
 
 namespace quellard {
 
-InsuranceDialog::InsuranceDialog(InsuranceAnswers &answers, QWidget *parent)
+InsuranceDialog::InsuranceDialog(std::function<void(InsuranceAnswer)> answer, QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                           Qt::MSWindowsFixedSizeDialogHint),
-      m_answers(answers)
+      m_answer(std::move(answer))
 {
     setObjectName(QStringLiteral("BJInsur"));
     setWindowTitle(QStringLiteral("Insurance"));
-    setFixedSize(twips(3720), twips(990));
+    setFixedSize(twipsSize(3720, 990));
     QPalette black = palette();
     black.setColor(QPalette::Window, Qt::black);
     setPalette(black);
@@ -27,9 +26,7 @@ InsuranceDialog::InsuranceDialog(InsuranceAnswers &answers, QWidget *parent)
     question->setObjectName(QStringLiteral("lblInsurance"));
     question->setGeometry(twipsRect(0, 0, 3735, 735));
     question->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    QFont serif(QStringLiteral("Liberation Serif"));
-    serif.setPointSizeF(20.25);
-    question->setFont(serif);
+    question->setFont(fontFor(Typeface::Serif, 20.25));
     QPalette white = question->palette();
     white.setColor(QPalette::WindowText, Qt::white);
     question->setPalette(white);
@@ -44,8 +41,8 @@ InsuranceDialog::InsuranceDialog(InsuranceAnswers &answers, QWidget *parent)
     centreOnScreen(*this, parent);
     m_yes->setFocus();
 
-    connect(m_yes, &QPushButton::clicked, this, [this] { answer(&InsuranceAnswers::cmdYesClick); });
-    connect(m_no, &QPushButton::clicked, this, [this] { answer(&InsuranceAnswers::cmdNoClick); });
+    connect(m_yes, &QPushButton::clicked, this, [this] { answerOnce(InsuranceAnswer::Yes); });
+    connect(m_no, &QPushButton::clicked, this, [this] { answerOnce(InsuranceAnswer::No); });
 
     // Y and N answer without Alt, as the table's own keys work without it; each presses its button,
     // so the answer runs the button's own way. Escape needs nothing here: it rejects the dialog, which
@@ -57,12 +54,12 @@ InsuranceDialog::InsuranceDialog(InsuranceAnswers &answers, QWidget *parent)
     }
 }
 
-void InsuranceDialog::answer(void (InsuranceAnswers::*handler)())
+void InsuranceDialog::answerOnce(InsuranceAnswer answer)
 {
     if (m_answered)
         return;
     m_answered = true;
-    (m_answers.*handler)();
+    m_answer(answer);
     accept();
 }
 
@@ -71,7 +68,7 @@ void InsuranceDialog::done(int result)
     // The close box and Escape end the dialog without going through Yes or No.
     if (!m_answered) {
         m_answered = true;
-        m_answers.closedWithoutAnswer();
+        m_answer(InsuranceAnswer::Closed);
     }
     QDialog::done(result);
     // The player goes on at the table, with its keys: hand it the keyboard back. Window managers

@@ -1,13 +1,14 @@
 #pragma once
 
+#include "game/Host.h"
+
 #include <QDialog>
+#include <functional>
 
 class QLabel;
 class QPushButton;
 
 namespace quellard {
-
-class InsuranceAnswers;
 
 // BJInsur: "Insurance?" with Yes and No, asked when the dealer shows an ace. The answer runs while
 // the dialog is still open (a refusal for want of cash shows over it); closing it without an
@@ -15,7 +16,7 @@ class InsuranceAnswers;
 class InsuranceDialog : public QDialog {
     Q_OBJECT
 public:
-    InsuranceDialog(InsuranceAnswers &answers, QWidget *parent);
+    InsuranceDialog(std::function<void(InsuranceAnswer)> answer, QWidget *parent);
 
     QPushButton *yesButton() const { return m_yes; }
     QPushButton *noButton() const { return m_no; }
@@ -23,9 +24,9 @@ public:
     void done(int result) override;
 
 private:
-    void answer(void (InsuranceAnswers::*handler)());
+    void answerOnce(InsuranceAnswer answer);
 
-    InsuranceAnswers &m_answers;
+    std::function<void(InsuranceAnswer)> m_answer;
     QPushButton *m_yes;
     QPushButton *m_no;
     bool m_answered = false;

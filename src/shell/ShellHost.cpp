@@ -1,29 +1,17 @@
 #include "shell/ShellHost.h"
 
-#include "settings/ApplicationTitle.h"
 #include "shell/InsuranceDialog.h"
+#include "shell/Look.h"
 #include "shell/SoundPort.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QEventLoop>
-#include <QMessageBox>
 #include <QTime>
 #include <QTimer>
 
 namespace quellard {
-
-namespace {
-
-QString qstring(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
-
-QMessageBox::Icon qtIcon(MessageIcon icon)
-{
-    return icon == MessageIcon::Exclamation ? QMessageBox::Warning : QMessageBox::Information;
-}
-
-} // namespace
 
 ShellHost::ShellHost(Wiring wiring) : m_wiring(std::move(wiring)) {}
 
@@ -34,25 +22,20 @@ QWidget *ShellHost::dialogParent() const
     return modal ? modal : m_wiring.window;
 }
 
-void ShellHost::showMessage(std::string_view text, MessageIcon icon)
+bool ShellHost::showMessage(PlayerMessage message)
 {
     tableChanged();
-    QMessageBox box(qtIcon(icon), qstring(kApplicationTitle), qstring(text), QMessageBox::Ok, dialogParent());
-    box.exec();
+    return showPlayerMessage(message, dialogParent());
 }
 
-bool ShellHost::askYesNo(std::string_view text, MessageIcon icon)
-{
-    tableChanged();
-    QMessageBox box(qtIcon(icon), qstring(kApplicationTitle), qstring(text), QMessageBox::Yes | QMessageBox::No,
-                    dialogParent());
-    return box.exec() == QMessageBox::Yes;
-}
+void ShellHost::refuse(Refusal refusal) { showMessage(playerMessage(refusal)); }
 
-void ShellHost::askInsurance(InsuranceAnswers &answers)
+bool ShellHost::askToStartAgain() { return showMessage(PlayerMessage::OutOfMoney); }
+
+void ShellHost::askInsurance(const std::function<void(InsuranceAnswer)> &answer)
 {
     tableChanged();
-    InsuranceDialog dialog(answers, m_wiring.window);
+    InsuranceDialog dialog(answer, m_wiring.window);
     dialog.exec();
 }
 

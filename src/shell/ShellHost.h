@@ -1,6 +1,7 @@
 #pragma once
 
-#include "engine/Host.h"
+#include "game/Host.h"
+#include "shell/PlayerMessages.h"
 
 #include <QPointer>
 #include <QString>
@@ -30,9 +31,9 @@ public:
 
     explicit ShellHost(Wiring wiring);
 
-    void showMessage(std::string_view text, MessageIcon icon) override;
-    bool askYesNo(std::string_view text, MessageIcon icon) override;
-    void askInsurance(InsuranceAnswers &answers) override;
+    void refuse(Refusal refusal) override;
+    bool askToStartAgain() override;
+    void askInsurance(const std::function<void(InsuranceAnswer)> &answer) override;
     bool soundSwitchOn() const override;
     void playSound(std::string_view fileName) override;
     double secondsSinceMidnight() const override;
@@ -41,6 +42,9 @@ public:
     void tableChanged() override;
 
     bool pausing() const { return m_pauseLoop != nullptr; }
+
+    // Any message box of the game, over the table as it stands now. True on Yes.
+    bool showMessage(PlayerMessage message);
 
 private:
     QWidget *dialogParent() const;

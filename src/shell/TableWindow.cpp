@@ -1,15 +1,14 @@
 #include "shell/TableWindow.h"
 
-#include "engine/Amount.h"
-#include "settings/ApplicationTitle.h"
+#include "game/Amount.h"
 #include "shell/CardSlotWidget.h"
 #include "shell/ClickLabel.h"
 #include "shell/HelpMenu.h"
 #include "shell/HoverHighlight.h"
+#include "shell/Look.h"
 #include "shell/ScreenPlacement.h"
 #include "shell/SoundPlayer.h"
 #include "shell/TableForm.h"
-#include "shell/Twips.h"
 
 #include <QAction>
 #include <QApplication>
@@ -36,7 +35,7 @@ QWidget *createForm(QMainWindow *window)
     form->setObjectName(QStringLiteral("BJMainForm"));
     form->setFixedSize(tableClientSize());
     QPalette palette = form->palette();
-    palette.setColor(QPalette::Window, QColor::fromRgb(bgr(0x404040)));
+    palette.setColor(QPalette::Window, QColor::fromRgb(colours::kTableSurround));
     form->setPalette(palette);
     form->setAutoFillBackground(true);
     window->setCentralWidget(form);
@@ -66,13 +65,13 @@ TableWindow::TableWindow(const TableWindowOptions &options, QWidget *parent)
       m_menus(buildTableMenus(this)),
       m_host({this, m_menus.sound, options.sound ? options.sound : m_ownedSound.get(), m_appFolder, [this] { render(); },
               options.pauseScale}),
-      m_session(m_host, options.random ? *options.random : *m_ownedRandom),
+      m_game(m_host, options.random ? *options.random : *m_ownedRandom),
       m_settings(m_appFolder.toStdString()),
       m_deckBacks(m_settings, *this),
       m_soundSwitch(m_settings)
 {
     setObjectName(QStringLiteral("BJMain"));
-    setWindowTitle(QString::fromUtf8(kApplicationTitle.data(), qsizetype(kApplicationTitle.size())));
+    setWindowTitle(applicationTitle());
     setWindowIcon(QIcon(QStringLiteral(":/quellard/icons/quellard-32.png")));
     // The table never changes size: no resizing, no maximising.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -102,8 +101,7 @@ void TableWindow::formLoad()
 
 void TableWindow::connectControls()
 {
-    Game &game = m_session.game;
-    Wagers &wagers = m_session.wagers;
+    Game &game = m_game;
     const TableControls &c = m_controls;
     // Each label's keys press the label itself, so a key does exactly what a click does, and
     // nothing while the label is closed. None of them collides with the menus' F1, F2, F5, Ctrl+X
@@ -117,10 +115,10 @@ void TableWindow::connectControls()
         {c.lblNew, [&game] { game.lblNewClick(); }, {Qt::Key_N, Qt::Key_Return, Qt::Key_Enter}},
         {c.lblHit, [&game] { game.lblHitClick(); }, {Qt::Key_H}},
         {c.lblStand, [&game] { game.lblStandClick(); }, {Qt::Key_S}},
-        {c.lblDouble, [&wagers] { wagers.lblDoubleClick(); }, {Qt::Key_D}},
-        {c.lblBet5, [&wagers] { wagers.lblBet5Click(); }, {Qt::Key_1}},
-        {c.lblBet10, [&wagers] { wagers.lblBet10Click(); }, {Qt::Key_2}},
-        {c.lblBet50, [&wagers] { wagers.lblBet50Click(); }, {Qt::Key_3}},
+        {c.lblDouble, [&game] { game.lblDoubleClick(); }, {Qt::Key_D}},
+        {c.lblBet5, [&game] { game.lblBet5Click(); }, {Qt::Key_1}},
+        {c.lblBet10, [&game] { game.lblBet10Click(); }, {Qt::Key_2}},
+        {c.lblBet50, [&game] { game.lblBet50Click(); }, {Qt::Key_3}},
     };
     for (const Binding &binding : bindings) {
         connect(binding.label, &ClickLabel::clicked, this, [this, operation = binding.operation] { run(operation); });
@@ -132,7 +130,7 @@ void TableWindow::connectControls()
 void TableWindow::connectMenus()
 {
     const TableMenus &m = m_menus;
-    connect(m.newGame, &QAction::triggered, this, [this] { run([this] { m_session.wagers.newGameClick(); }); });
+    connect(m.newGame, &QAction::triggered, this, [this] { run([this] { m_game.newGameClick(); }); });
     connect(m.exit, &QAction::triggered, this, &QWidget::close);
     connect(m.options, &QMenu::aboutToShow, this, [this] { m_deckBacks.optionsMenuOpened(); });
     for (std::size_t i = 0; i < m.deckItems.size(); ++i)
@@ -162,7 +160,7 @@ void TableWindow::soundClick(bool nowTicked)
 
 void TableWindow::render()
 {
-    const Table &t = m_session.game.table();
+    const Table &t = m_game.table();
     const TableControls &c = m_controls;
     auto amount = [](double value) { return QString::fromStdString(formatAmount(value)); };
     c.lblmoney->setText(amount(t.cash));
@@ -216,23 +214,23 @@ void TableWindow::formUnload()
         if (window != this && window->isVisible())
             window->close();
     }
-    m_session.game.abandonDealerTurn();
+    m_game.abandonDealerTurn();
     emit unloaded();
 }
 
-void TableWindow::showExclamation(std::string_view text) { m_host.showMessage(text, MessageIcon::Exclamation); }
+void TableWindow::reportProblem(DeckBackProblem problem) { m_host.showMessage(playerMessage(problem)); }
 
 bool TableWindow::showCardBack(const std::string &path)
 {
     QImageReader reader(QString::fromStdString(path));
     const QImage picture = reader.read();
     if (picture.isNull()) {
-        m_host.showMessage("Error: Selected deck image could not be read.", MessageIcon::Exclamation);
+        m_host.showMessage(PlayerMessage::DeckImageUnreadable);
         return false;
     }
     m_cardBack = QPixmap::fromImage(picture);
     // The deck pile and the first three slots take the new back, even over dealt cards.
-    m_session.game.table().showCardBackInOpeningSlots();
+    m_game.newCardBackLoaded();
     render();
     // Every face-down card draws the new picture: repaint them all, including a hole card lying
     // face down whose state did not change.

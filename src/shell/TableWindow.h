@@ -1,6 +1,7 @@
 #pragma once
 
-#include "engine/RandomSource.h"
+#include "game/Game.h"
+#include "game/RandomSource.h"
 #include "settings/DeckBackSelection.h"
 #include "settings/Settings.h"
 #include "settings/SoundSwitch.h"
@@ -8,7 +9,6 @@
 #include "shell/TableLayout.h"
 #include "shell/TableMenus.h"
 #include "shell/WebAddresses.h"
-#include "wagers/Wagers.h"
 
 #include <QMainWindow>
 #include <QPixmap>
@@ -41,8 +41,7 @@ public:
     // window is first shown.
     void formLoad();
 
-    Session &session() { return m_session; }
-    const TableControls &controls() const { return m_controls; }
+    const Game &game() const { return m_game; }
     const TableMenus &menus() const { return m_menus; }
     const QPixmap &cardBack() const { return m_cardBack; }
     QString appFolder() const { return m_appFolder; }
@@ -67,7 +66,7 @@ private:
     void soundClick(bool nowTicked);
 
     // DeckBackView
-    void showExclamation(std::string_view text) override;
+    void reportProblem(DeckBackProblem problem) override;
     bool showCardBack(const std::string &path) override;
     void setTick(std::size_t item, bool ticked) override;
 
@@ -78,7 +77,7 @@ private:
     TableControls m_controls;
     TableMenus m_menus;
     ShellHost m_host;
-    Session m_session;
+    Game m_game;
     SettingsStore m_settings;
     DeckBackSelection m_deckBacks;
     SoundSwitch m_soundSwitch;

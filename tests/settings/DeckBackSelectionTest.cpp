@@ -1,6 +1,6 @@
 #include "settings/DeckBackSelection.h"
 
-#include "settings/TempFolder.h"
+#include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -14,7 +14,11 @@ using Events = std::vector<std::string>;
 
 // Records what the window was asked to do, one line per request.
 struct RecordingView : DeckBackView {
-    void showExclamation(std::string_view text) override { events.push_back("message " + std::string(text)); }
+    void reportProblem(DeckBackProblem problem) override
+    {
+        events.push_back(problem == DeckBackProblem::FileDoesNotExist ? "file does not exist"
+                                                                       : "selected image does not exist");
+    }
     bool showCardBack(const std::string &path) override
     {
         events.push_back("show " + path.substr(path.rfind("/images/") + 1));
@@ -66,7 +70,7 @@ TEST(DeckBackSelection, ChoosingAMissingPictureKeepsTheStoredOne)
     DeckFixture f("imgmarine.gif", {"imgmarine.gif"});
     f.selection.menuItemClick(4);
     f.selection.menuItemClick(7); // there is no eighth item
-    EXPECT_EQ(f.view.events, Events{"message Error: File does not exist"});
+    EXPECT_EQ(f.view.events, Events{"file does not exist"});
     EXPECT_EQ(f.store.readSetting("Deck", "Default"), "imgmarine.gif");
 }
 

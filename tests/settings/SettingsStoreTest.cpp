@@ -1,7 +1,7 @@
 #include "settings/FileChecks.h"
 #include "settings/Settings.h"
 
-#include "settings/TempFolder.h"
+#include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 

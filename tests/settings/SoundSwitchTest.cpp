@@ -1,6 +1,6 @@
 #include "settings/SoundSwitch.h"
 
-#include "settings/TempFolder.h"
+#include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/Host.h"
+#include "game/Host.h"
 
 #include <chrono>
 #include <functional>
@@ -9,43 +9,32 @@
 
 namespace quellard::testing {
 
-enum class InsuranceReply { Yes, No, Close };
-
 // Records what the rules show and play, and answers their questions as set up.
 class FakeHost : public Host {
 public:
-    struct Message {
-        std::string text;
-        MessageIcon icon;
-        bool question;
-    };
-
-    std::vector<Message> messages;
-    bool answerYes = false;
-    InsuranceReply insuranceReply = InsuranceReply::No;
+    std::vector<Refusal> refusals;
+    int startAgainQuestions = 0;
+    bool startAgain = false;
+    InsuranceAnswer insuranceAnswer = InsuranceAnswer::No;
+    int insuranceQuestions = 0;
+    bool soundOn = true;
     std::vector<std::string> sounds;
     std::vector<std::chrono::milliseconds> pauses;
     std::function<void()> duringPause; // runs inside each pause, as a player could
     int cancelledPauses = 0;
 
-    void showMessage(std::string_view text, MessageIcon icon) override
+    void refuse(Refusal refusal) override { refusals.push_back(refusal); }
+    bool askToStartAgain() override
     {
-        messages.push_back({std::string(text), icon, false});
+        ++startAgainQuestions;
+        return startAgain;
     }
-    bool askYesNo(std::string_view text, MessageIcon icon) override
+    void askInsurance(const std::function<void(InsuranceAnswer)> &answer) override
     {
-        messages.push_back({std::string(text), icon, true});
-        return answerYes;
+        ++insuranceQuestions;
+        answer(insuranceAnswer);
     }
-    void askInsurance(InsuranceAnswers &answers) override
-    {
-        switch (insuranceReply) {
-        case InsuranceReply::Yes: answers.cmdYesClick(); break;
-        case InsuranceReply::No: answers.cmdNoClick(); break;
-        case InsuranceReply::Close: answers.closedWithoutAnswer(); break;
-        }
-    }
-    bool soundSwitchOn() const override { return true; }
+    bool soundSwitchOn() const override { return soundOn; }
     void playSound(std::string_view fileName) override { sounds.emplace_back(fileName); }
     double secondsSinceMidnight() const override { return 0.25; }
     void pause(std::chrono::milliseconds length) override

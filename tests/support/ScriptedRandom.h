@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/RandomSource.h"
+#include "game/RandomSource.h"
 
 #include <deque>
 #include <initializer_list>

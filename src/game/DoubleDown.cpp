@@ -1,0 +1,41 @@
+#include "game/Game.h"
+
+namespace quellard {
+
+// Double: offered only on a freshly dealt 11, and gone after one click whatever happened.
+void Game::lblDoubleClick()
+{
+    if (!m_table.labels.lblDouble)
+        return;
+    doubleDown();
+    m_table.labels.lblDouble = false;
+}
+
+void Game::doubleDown()
+{
+    Table &t = m_table;
+    // 1. Nothing left at all.
+    if (t.broke()) {
+        outOfMoneyPrompt();
+        return;
+    }
+    // 2. Doubling needs the bet once more in cash; exactly the bet is enough. A refusal leaves the
+    //    player's turn as it was, without the double.
+    if (t.bet > t.cash) {
+        m_host.refuse(Refusal::NotEnoughMoney);
+        return;
+    }
+    // 3.-4. The second stake joins the first.
+    t.cash -= t.bet;
+    t.bet *= 2;
+    // 5.-7. Exactly one more card, without a sound or a pause.
+    CardSlot &slot = t.player.cardSlots[2];
+    slot.visible = true;
+    t.player.values[2] = cardValue(dealCardInto(slot));
+    // 8. The plain sum: an ace counts 1 here, since 11 and 11 would be 22.
+    t.player.total = t.player.values[0] + t.player.values[1] + t.player.values[2];
+    // 9. The dealer plays at once.
+    dealerPlay();
+}
+
+} // namespace quellard

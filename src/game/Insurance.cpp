@@ -1,0 +1,42 @@
+#include "game/Game.h"
+#include "game/Sounds.h"
+
+namespace quellard {
+
+// The dealer shows an ace: the hole card lies face down while the player decides whether to insure
+// against a dealer blackjack.
+void Game::offerInsurance()
+{
+    // 1. No hitting or standing until the question is answered.
+    m_table.labels.lblHit = false;
+    m_table.labels.lblStand = false;
+    // 2. The dealer's second card, face down. It has no card yet: the dealer's turn draws it.
+    CardSlot &hole = m_table.dealer.cardSlots[1];
+    hole.visible = true;
+    hole.face = SlotFace::CardBack;
+    // 3. Ask. The question is heard even with the sound switched off.
+    m_host.tableChanged();
+    m_host.playSound(sounds::kInsurance);
+    m_host.askInsurance([this](InsuranceAnswer answer) { answerInsurance(answer); });
+}
+
+void Game::answerInsurance(InsuranceAnswer answer)
+{
+    Table &t = m_table;
+    // Insurance costs half the bet and is bought only when the cash covers it. Declining, or closing
+    // the question without an answer, insures nothing: nothing was paid.
+    t.insYes = false;
+    if (answer == InsuranceAnswer::Yes) {
+        if (t.bet / 2 <= t.cash) {
+            t.cash -= t.bet / 2;
+            t.insYes = true;
+        } else {
+            m_host.refuse(Refusal::NotEnoughMoney);
+        }
+    }
+    // Whatever the answer, the player's turn goes on.
+    t.labels.lblHit = true;
+    t.labels.lblStand = true;
+}
+
+} // namespace quellard

@@ -1,0 +1,12 @@
+#pragma once
+
+class QColor;
+class QPainter;
+
+namespace quellard::cardart {
+
+// A jack, queen or king (rank 11 to 13): a framed panel with the court's headwear, letter and suit
+// signs, painted twice, the lower half turned round.
+void drawCourt(QPainter &painter, int rank, int suit, const QColor &ink);
+
+} // namespace quellard::cardart

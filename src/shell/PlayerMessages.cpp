@@ -1,0 +1,55 @@
+#include "shell/PlayerMessages.h"
+
+#include "shell/Look.h"
+
+#include <QMessageBox>
+
+namespace quellard {
+
+namespace {
+
+struct Wording {
+    const char *text;
+    QMessageBox::Icon icon;
+    QMessageBox::StandardButtons buttons;
+};
+
+Wording wording(PlayerMessage message)
+{
+    constexpr auto info = QMessageBox::Information, exclamation = QMessageBox::Warning;
+    switch (message) {
+    case PlayerMessage::NotEnoughMoney: return {"You do not have enough money!!", info, QMessageBox::Ok};
+    case PlayerMessage::PleaseBetFirst: return {"Please bet first!!", exclamation, QMessageBox::Ok};
+    case PlayerMessage::OutOfMoney:
+        return {"Sorry. You seem to have run out of money.\n\nWould you like to start a new game?", info,
+                QMessageBox::Yes | QMessageBox::No};
+    case PlayerMessage::FileDoesNotExist: return {"Error: File does not exist", exclamation, QMessageBox::Ok};
+    case PlayerMessage::SelectedDeckImageDoesNotExist:
+        return {"Error: Selected deck image does not exist.", exclamation, QMessageBox::Ok};
+    case PlayerMessage::DeckImageUnreadable:
+        return {"Error: Selected deck image could not be read.", exclamation, QMessageBox::Ok};
+    }
+    return {"", QMessageBox::NoIcon, QMessageBox::Ok};
+}
+
+} // namespace
+
+PlayerMessage playerMessage(Refusal refusal)
+{
+    return refusal == Refusal::NoBet ? PlayerMessage::PleaseBetFirst : PlayerMessage::NotEnoughMoney;
+}
+
+PlayerMessage playerMessage(DeckBackProblem problem)
+{
+    return problem == DeckBackProblem::FileDoesNotExist ? PlayerMessage::FileDoesNotExist
+                                                        : PlayerMessage::SelectedDeckImageDoesNotExist;
+}
+
+bool showPlayerMessage(PlayerMessage message, QWidget *parent)
+{
+    const Wording w = wording(message);
+    QMessageBox box(w.icon, applicationTitle(), QString::fromUtf8(w.text), w.buttons, parent);
+    return box.exec() == QMessageBox::Yes;
+}
+
+} // namespace quellard

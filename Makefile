@@ -3,11 +3,13 @@
 #   make test-sanitize   every test again under AddressSanitizer and UndefinedBehaviorSanitizer
 #   make bench           start-up, dealer's-turn and engine benchmarks (Release build, private Xvfb)
 #   make tidy            clang-tidy over src/ (needs clang-tidy; uses the Clang build's compile commands)
+#   make format          lays out every C++ file as .clang-format says
+#   make format-check    fails, naming the files, when any C++ file differs from that layout
 
 JOBS ?= $(shell nproc)
 BENCH_RUNS ?= $(or $(QUELLARD_BENCH_RUNS),10)
 
-.PHONY: run test build deps configure bench test-sanitize tidy clean
+.PHONY: run test build deps configure bench test-sanitize tidy format format-check clean
 
 deps:
 	@scripts/install-deps
@@ -46,6 +48,15 @@ tidy: deps
 	@cmake --preset clang >/dev/null
 	@cmake --build --preset clang -j $(JOBS)
 	run-clang-tidy -quiet -p build-clang "$(CURDIR)/src/"
+
+# Every C++ file git knows, laid out by the clang-format of Debian 12 (version 14).
+CXX_FILES = git ls-files -z '*.cpp' '*.h'
+
+format: deps
+	@$(CXX_FILES) | xargs -0 clang-format -i
+
+format-check: deps
+	@$(CXX_FILES) | xargs -0 clang-format --dry-run --Werror && echo "format-check: every C++ file is laid out as .clang-format says"
 
 clean:
 	rm -rf build build-bench build-asan build-clang

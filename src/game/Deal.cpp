@@ -53,8 +53,8 @@ void Game::lblNewClick()
     if (t.dealer.values[0] == 1)
         offerInsurance();
     // 12. A two-card 21 is paid at once; the dealer's hand is not played.
-    const bool blackjack = (t.player.values[0] == 1 && t.player.values[1] == 10) ||
-                           (t.player.values[0] == 10 && t.player.values[1] == 1);
+    const bool blackjack =
+        (t.player.values[0] == 1 && t.player.values[1] == 10) || (t.player.values[0] == 10 && t.player.values[1] == 1);
     if (blackjack)
         outcomeBlackjack();
     // 13. Double down is offered on exactly 11.

@@ -4,9 +4,7 @@
 
 namespace quellard {
 
-Game::Game(Host &host, RandomSource &random, Table start) : m_host(host), m_random(random), m_table(std::move(start))
-{
-}
+Game::Game(Host &host, RandomSource &random, Table start) : m_host(host), m_random(random), m_table(std::move(start)) {}
 
 // A card from the random source, shown face up in the slot. Returns its card number.
 int Game::dealCardInto(CardSlot &slot)

@@ -28,9 +28,9 @@ std::optional<std::size_t> deckBackNamed(std::string_view fileName)
 } // namespace
 
 DeckBackSelection::DeckBackSelection(const SettingsStore &settings, DeckBackView &view)
-    : m_settings(settings), m_view(view)
-{
-}
+    : m_settings(settings),
+      m_view(view)
+{}
 
 std::string DeckBackSelection::imagePath(std::string_view fileName) const
 {

@@ -115,8 +115,8 @@ private:
 // Where a key stands, or would go, in the first section of the given name.
 struct KeyPlace {
     bool sectionFound = false;
-    std::optional<Line> keyLine;   // the first key line of that name in the section
-    Line lastLine;                 // the header or the section's last key line: a new key goes after it
+    std::optional<Line> keyLine; // the first key line of that name in the section
+    Line lastLine;               // the header or the section's last key line: a new key goes after it
 };
 
 KeyPlace findKey(std::string_view text, std::string_view section, std::string_view key)

@@ -21,11 +21,11 @@ const QColor kLinkColour(0x00, 0x00, 0xCC);
 const QString kAuthor = QStringLiteral("The Quellard developers");
 const QString kLicence = QStringLiteral("Freeware");
 const QString kHomePageNotice = QStringLiteral("Visit our home page for news and other games.");
-const QString kDisclaimer = QStringLiteral(
-    "This game is provided free of charge and as it is, without any warranty. Its makers accept "
-    "no responsibility for any damage or loss, of whatever kind, that arises from its use or from "
-    "being unable to use it. You use it at your own risk.\n"
-    "The money in the game is play money: nothing is won or lost outside it.");
+const QString kDisclaimer =
+    QStringLiteral("This game is provided free of charge and as it is, without any warranty. Its makers accept "
+                   "no responsibility for any damage or loss, of whatever kind, that arises from its use or from "
+                   "being unable to use it. You use it at your own risk.\n"
+                   "The money in the game is play money: nothing is won or lost outside it.");
 
 QLabel *addLabel(QWidget *parent, const char *name, const QString &text, const QRect &where)
 {

@@ -10,8 +10,7 @@ namespace quellard {
 
 // The About box: the game's title, version, author, home page and licence, a disclaimer, and a
 // notice that opens the home page when clicked. "&Close" or the close box ends it.
-class AboutBox : public QDialog
-{
+class AboutBox : public QDialog {
     Q_OBJECT
 
 public:

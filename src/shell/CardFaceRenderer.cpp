@@ -51,8 +51,7 @@ QPixmap renderFace(int cardNumber, QSize physicalSize, qreal devicePixelRatio)
     return pixmap;
 }
 
-struct FaceKey
-{
+struct FaceKey {
     int cardNumber;
     int width;
     int height;

@@ -8,8 +8,7 @@ namespace quellard {
 
 // Draws the faces of the 52 cards: our own artwork, painted as vector shapes so that a face is
 // sharp at any display scale. Faces are cached; use from the user-interface thread only.
-class CardFaceRenderer
-{
+class CardFaceRenderer {
 public:
     // The size of a card slot on the table, in device-independent pixels.
     static constexpr QSize kCardSize{73, 98};

@@ -7,7 +7,8 @@
 namespace quellard {
 
 CardSlotWidget::CardSlotWidget(const QString &name, const QRect &geometry, const QPixmap &cardBack, QWidget *parent)
-    : QWidget(parent), m_cardBack(cardBack)
+    : QWidget(parent),
+      m_cardBack(cardBack)
 {
     setObjectName(name);
     setGeometry(geometry);
@@ -37,8 +38,7 @@ void CardSlotWidget::paintEvent(QPaintEvent *)
     QPainter painter(this);
     painter.fillRect(rect(), palette().color(QPalette::Base));
     switch (m_face) {
-    case SlotFace::Empty:
-        break;
+    case SlotFace::Empty: break;
     case SlotFace::CardBack:
         // The back pictures are small bitmaps; at higher pixel densities smooth them rather than
         // show blocky pixels.

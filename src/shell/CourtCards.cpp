@@ -21,8 +21,7 @@ namespace {
 
 constexpr QRectF kCourtFrame{16.0, 8.0, 41.0, 82.0};
 
-struct CourtInks
-{
+struct CourtInks {
     QColor ink;     // the suit's colour: letter, suit signs, feather
     QColor outline; // a darker line around the headwear
 };

@@ -5,7 +5,8 @@
 namespace quellard {
 
 FilledShape::FilledShape(const QString &name, const QRect &geometry, QColor fill, QWidget *parent)
-    : QWidget(parent), m_fill(fill)
+    : QWidget(parent),
+      m_fill(fill)
 {
     setObjectName(name);
     setGeometry(geometry);

@@ -10,17 +10,13 @@
 namespace quellard {
 
 HelpMenu::HelpMenu(QWidget *owner, QString appFolder, UrlOpener opener)
-    : QObject(owner)
-    , m_owner(owner)
-    , m_appFolder(std::move(appFolder))
-    , m_opener(std::move(opener))
-{
-}
+    : QObject(owner),
+      m_owner(owner),
+      m_appFolder(std::move(appFolder)),
+      m_opener(std::move(opener))
+{}
 
-QString HelpMenu::helpFilePath() const
-{
-    return m_appFolder + QStringLiteral("/help.html");
-}
+QString HelpMenu::helpFilePath() const { return m_appFolder + QStringLiteral("/help.html"); }
 
 void HelpMenu::mnuContentsClick()
 {

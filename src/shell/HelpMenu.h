@@ -12,8 +12,7 @@ namespace quellard {
 
 // The Help menu's four commands. The table window owns one and connects its menu actions to the
 // slots; the rules window and the About box it shows are modal and owned by that window.
-class HelpMenu : public QObject
-{
+class HelpMenu : public QObject {
     Q_OBJECT
 
 public:

@@ -17,7 +17,8 @@ QStringList rulesLines()
     const QString title = applicationTitle();
     return {
         QStringLiteral("The Rules:"),
-        QStringLiteral("If the total value of your cards is closer to 21 than the dealer's, you win as much as you have "),
+        QStringLiteral(
+            "If the total value of your cards is closer to 21 than the dealer's, you win as much as you have "),
         QStringLiteral("wagered. If you have blackjack, you win 3 to 2 times your bet (assuming the dealer does not "),
         QStringLiteral("also have blackjack). "),
         QString(),
@@ -25,7 +26,8 @@ QStringList rulesLines()
         QStringLiteral("number "),
         QStringLiteral("values. "),
         QString(),
-        QStringLiteral("If the total of your cards exceeds 21, you \"bust\" and lose your wager. If you have the same card "),
+        QStringLiteral(
+            "If the total of your cards exceeds 21, you \"bust\" and lose your wager. If you have the same card "),
         QStringLiteral("total as the dealer, from 17 and up, no one wins and you get your stake back in a so-called "),
         QStringLiteral("\"push.\" Blackjack beats a score of 21."),
         QString(),
@@ -33,22 +35,29 @@ QStringList rulesLines()
         QStringLiteral("the following exceptions: "),
         QStringLiteral("   "),
         QStringLiteral("Double Down:"),
-        QStringLiteral("When you have been dealt two cards, and think that a third card will give you a position to beat "),
-        QStringLiteral("the dealer's hand, you can \"double down.\" Your wager is doubled, and you are allowed to hit "),
+        QStringLiteral(
+            "When you have been dealt two cards, and think that a third card will give you a position to beat "),
+        QStringLiteral(
+            "the dealer's hand, you can \"double down.\" Your wager is doubled, and you are allowed to hit "),
         QStringLiteral("and receive just one additional card. "),
         QString(),
         QStringLiteral("Insurance:"),
-        QStringLiteral("Insurance gives you the chance to protect yourself when you believe that the dealer might have "),
-        QStringLiteral("blackjack. If the dealer's first card is an ace, he is considered to have a fair chance of getting "),
+        QStringLiteral(
+            "Insurance gives you the chance to protect yourself when you believe that the dealer might have "),
+        QStringLiteral(
+            "blackjack. If the dealer's first card is an ace, he is considered to have a fair chance of getting "),
         QStringLiteral("blackjack. If you believe that the dealer's dark card is of value 10, you may buy insurance "),
-        QStringLiteral("against dealer blackjack at the price of half your initial bet. If the dealer does have blackjack, the "),
+        QStringLiteral(
+            "against dealer blackjack at the price of half your initial bet. If the dealer does have blackjack, the "),
         QStringLiteral("insurance pays 2 to 1, corresponding to the amount of your initial bet. If you have bought "),
-        QStringLiteral("insurance, and the dealer does not have blackjack, you lose your insurance. Your initial bet is "),
+        QStringLiteral(
+            "insurance, and the dealer does not have blackjack, you lose your insurance. Your initial bet is "),
         QStringLiteral("then settled by comparing your cards with the dealer's. Should you and the dealer both have "),
         QStringLiteral("blackjack, the game results in a push. "),
         QString(),
         QStringLiteral("Rules for the Dealer:"),
-        QStringLiteral("The dealer must draw cards until he has at least 17, and must stand at 17 or higher. If the dealer "),
+        QStringLiteral(
+            "The dealer must draw cards until he has at least 17, and must stand at 17 or higher. If the dealer "),
         QStringLiteral("gets 16, he must take another card. The dealer may not decide whether or not to draw a card "),
         QStringLiteral("based on your hand, but must abide by the existing dealer rules."),
         QString(),
@@ -58,8 +67,8 @@ QStringList rulesLines()
 } // namespace
 
 HelpWindow::HelpWindow(QWidget *owner)
-    : QDialog(owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
-                         | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
+    : QDialog(owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                         Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("BJHelp"));
     setWindowTitle(QStringLiteral("Help"));

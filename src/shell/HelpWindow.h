@@ -9,8 +9,7 @@ namespace quellard {
 // The built-in rules window, shown by Help > Contents when the help page is missing: one read-only
 // text box with the game's own statement of the rules. It has no behaviour beyond being read and
 // closed with its close box.
-class HelpWindow : public QDialog
-{
+class HelpWindow : public QDialog {
     Q_OBJECT
 
 public:

@@ -10,7 +10,10 @@ namespace quellard {
 
 HoverHighlight::HoverHighlight(QWidget *form, const std::array<ClickLabel *, 4> &labels,
                                const std::array<FilledShape *, 4> &shapes)
-    : QObject(form), m_form(form), m_labels(labels), m_shapes(shapes)
+    : QObject(form),
+      m_form(form),
+      m_labels(labels),
+      m_shapes(shapes)
 {
     // Moves are watched through a filter because a disabled label's own handlers see no mouse events.
     form->setMouseTracking(true);

@@ -16,7 +16,8 @@ class FilledShape;
 class HoverHighlight : public QObject {
     Q_OBJECT
 public:
-    HoverHighlight(QWidget *form, const std::array<ClickLabel *, 4> &labels, const std::array<FilledShape *, 4> &shapes);
+    HoverHighlight(QWidget *form, const std::array<ClickLabel *, 4> &labels,
+                   const std::array<FilledShape *, 4> &shapes);
 
     // -1 for none, else the index of the lit shape: New, Hit, Stand, Double.
     void light(int index);

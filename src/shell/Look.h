@@ -36,8 +36,8 @@ constexpr QRgb bgr(unsigned value)
 namespace colours {
 inline constexpr QRgb kTableSurround = bgr(0x404040); // the dark grey around the felt
 inline constexpr QRgb kFelt = bgr(0x008000);
-inline constexpr QRgb kLightGrey = bgr(0xE0E0E0);     // an action's shape at rest; the About box
-inline constexpr QRgb kHighlight = bgr(0xFF0000);     // the shape behind the action under the pointer
+inline constexpr QRgb kLightGrey = bgr(0xE0E0E0); // an action's shape at rest; the About box
+inline constexpr QRgb kHighlight = bgr(0xFF0000); // the shape behind the action under the pointer
 } // namespace colours
 
 // ---- Typefaces ------------------------------------------------------------------------------------

@@ -57,8 +57,8 @@ void layOutCards(QWidget *form, TableControls &c, const QPixmap &cardBack)
 {
     for (int n = 0; n < 7; ++n) {
         const int left = 2520 + 360 * n;
-        c.picCom[std::size_t(n)] = new CardSlotWidget(QStringLiteral("PicCom%1").arg(n + 1),
-                                                      twipsRect(left, 480, 1095, 1455), cardBack, form);
+        c.picCom[std::size_t(n)] =
+            new CardSlotWidget(QStringLiteral("PicCom%1").arg(n + 1), twipsRect(left, 480, 1095, 1455), cardBack, form);
         c.picPlay[std::size_t(n)] = new CardSlotWidget(QStringLiteral("PicPlay%1").arg(n + 1),
                                                        twipsRect(left, 3600, 1095, 1455), cardBack, form);
     }
@@ -89,8 +89,8 @@ void layOutAmounts(QWidget *form, TableControls &c)
 
 // A chip is a caption with a transparent click target laid over it. The target has no caption of
 // its own, so it carries the name a screen reader speaks, and white for its keyboard focus frame.
-ClickLabel *chip(QWidget *form, const char *name, const QRect &target, const char *captionName,
-                 const QString &amount, const QRect &captionArea)
+ClickLabel *chip(QWidget *form, const char *name, const QRect &target, const char *captionName, const QString &amount,
+                 const QRect &captionArea)
 {
     QLabel *face = caption(form, captionName, QStringLiteral("£") + amount, captionArea,
                            fontFor(Typeface::SansSerif, 27.75, true), Qt::AlignHCenter | Qt::AlignTop);
@@ -140,8 +140,8 @@ ClickLabel *action(QWidget *form, const char *name, const char *text, int left, 
 void layOutActions(QWidget *form, TableControls &c)
 {
     auto &shapes = c.highlights;
-    c.lblNew = action(form, "lblNew", "New", 3600, "Place a bet and click me to start a new game", "shNewGame",
-                      shapes[0]);
+    c.lblNew =
+        action(form, "lblNew", "New", 3600, "Place a bet and click me to start a new game", "shNewGame", shapes[0]);
     c.lblHit = action(form, "lblHit", "Hit", 4800, "Get another card", "shHit", shapes[1]);
     c.lblStand = action(form, "lblStand", "Stand", 6000, nullptr, "shStand", shapes[2]);
     c.lblDouble = action(form, "lblDouble", "Double", 7200, nullptr, "shDouble", shapes[3]);

@@ -21,10 +21,10 @@ class HoverHighlight;
 class SoundPort;
 
 struct TableWindowOptions {
-    QString appFolder;              // the executable's folder when empty
-    RandomSource *random = nullptr; // a clock-seeded source when null
-    SoundPort *sound = nullptr;     // Qt Multimedia when null
-    double pauseScale = 1.0;        // tests shorten the dealer's pauses
+    QString appFolder;                  // the executable's folder when empty
+    RandomSource *random = nullptr;     // a clock-seeded source when null
+    SoundPort *sound = nullptr;         // Qt Multimedia when null
+    double pauseScale = 1.0;            // tests shorten the dealer's pauses
     UrlOpener opener = openWithDesktop; // how help pages and web addresses are opened
 };
 

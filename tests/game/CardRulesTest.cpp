@@ -1,5 +1,5 @@
-#include "game/Amount.h"
 #include "game/CardRules.h"
+#include "game/Amount.h"
 #include "game/RandomSource.h"
 
 #include <gtest/gtest.h>

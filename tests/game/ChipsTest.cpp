@@ -17,12 +17,9 @@ TEST(Chips, MoveWhileTheCashCoversThemAndABrokePlayerIsAskedToStartAgain)
         int refusals, questions;
     };
     const Case cases[] = {
-        {500, 0, 50, false, 450, 50, 0, 0},
-        {50, 0, 50, false, 0, 50, 0, 0},
-        {9.5, 0, 10, false, 9.5, 0, 1, 0},
-        {0, 20, 5, false, 0, 20, 1, 0}, // all staked: refused, not asked
-        {0, 0, 10, false, 0, 0, 0, 1},
-        {0, 0, 50, true, 500, 0, 0, 1}, // the fresh start places no chip
+        {500, 0, 50, false, 450, 50, 0, 0}, {50, 0, 50, false, 0, 50, 0, 0},
+        {9.5, 0, 10, false, 9.5, 0, 1, 0},  {0, 20, 5, false, 0, 20, 1, 0}, // all staked: refused, not asked
+        {0, 0, 10, false, 0, 0, 0, 1},      {0, 0, 50, true, 500, 0, 0, 1}, // the fresh start places no chip
     };
     for (const Case &c : cases) {
         GameOnTable g(tableWith(c.cash, c.bet));

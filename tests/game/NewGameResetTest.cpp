@@ -9,7 +9,7 @@ using namespace quellard::testing;
 
 TEST(NewGameReset, GivesTheOpeningTableMidGameAndAgain)
 {
-    GameOnTable g(tableWith(1200, 40)); // winnings are not kept
+    GameOnTable g(tableWith(1200, 40));   // winnings are not kept
     g.deal(card(kAce), card(2), card(3)); // the hole card lies face down
     g.hit({card(4)});
     const Table fresh = Table::fresh();

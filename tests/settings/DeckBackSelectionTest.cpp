@@ -17,7 +17,7 @@ struct RecordingView : DeckBackView {
     void reportProblem(DeckBackProblem problem) override
     {
         events.push_back(problem == DeckBackProblem::FileDoesNotExist ? "file does not exist"
-                                                                       : "selected image does not exist");
+                                                                      : "selected image does not exist");
     }
     bool showCardBack(const std::string &path) override
     {

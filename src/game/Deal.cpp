@@ -42,7 +42,7 @@ void Game::lblNewClick()
     const int second = dealCardInto(t.player.cardSlots[1]);
     t.player.values[0] = cardValue(first);
     t.player.values[1] = cardValue(second);
-    // 9. The player's turn.
+    // 9. The player's turn begins (Stand opened with the bet, in step 4).
     t.labels.lblNew = false;
     t.labels.lblHit = true;
     // 10. Two cards can never go over 21, so an ace simply counts 11.

@@ -14,7 +14,7 @@ void Game::lblDoubleClick()
 void Game::doubleDown()
 {
     Table &t = m_table;
-    // 1. Nothing left at all.
+    // 1. A broke player is offered a fresh start instead.
     if (t.broke()) {
         outOfMoneyPrompt();
         return;
@@ -34,7 +34,8 @@ void Game::doubleDown()
     t.player.values[2] = cardValue(dealCardInto(slot));
     // 8. The plain sum: an ace counts 1 here, since 11 and 11 would be 22.
     t.player.total = t.player.values[0] + t.player.values[1] + t.player.values[2];
-    // 9. The dealer plays at once.
+    // 9. The player has no further choice: the dealer plays at once, and the settlement pays on
+    //    the doubled bet.
     dealerPlay();
 }
 

@@ -19,7 +19,7 @@ void Game::lblHitClick()
         slot.visible = true;
         t.player.values[*chosen] = cardValue(dealCardInto(slot));
     }
-    // 4. The total, with one ace as 11 when it fits.
+    // 4. The total is written again even when no card came.
     t.player.total = handTotal(t.player.values);
     // 5. Over 21: the game is lost and the dealer's hand is not played.
     if (t.player.total > 21) {

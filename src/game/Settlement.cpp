@@ -13,7 +13,8 @@ void Game::decideOutcome()
     if (t.insYes && t.dealer.values[0] == 1 && t.dealer.values[1] == 10)
         payInsurance();
     // 2. Each test that holds overrides the ones before it, so a dealer over 21 loses to any player
-    //    still in the game. The totals are equal when they read the same on the table.
+    //    still in the game. A push is two totals that read the same on the table: the rule compares
+    //    the shown texts, which for the whole numbers a total holds is comparing the numbers.
     const double player = t.player.total;
     const double dealer = t.dealer.total;
     if (formatAmount(player) == formatAmount(dealer))
@@ -24,7 +25,7 @@ void Game::decideOutcome()
         t.gameResult = GameResult::Win;
     if (player > dealer)
         t.gameResult = GameResult::Win;
-    // 3. Move the money.
+    // 3. The outcome plays its sound and moves the money.
     switch (*t.gameResult) {
     case GameResult::Push: outcomePush(); break;
     case GameResult::Loss: outcomeLose(); break;

@@ -1,7 +1,11 @@
 #include "settings/FileChecks.h"
 
+#include <cerrno>
 #include <filesystem>
 #include <system_error>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace quellard {
 
@@ -17,6 +21,20 @@ bool fileExists(const std::string &path)
         return false;
     std::error_code error;
     return std::filesystem::is_regular_file(p, error);
+}
+
+bool playerCanWrite(const std::string &path)
+{
+    struct stat info {};
+    if (::stat(path.c_str(), &info) == 0) {
+        // A file without any write permission is read-only by intent, also to the superuser, whom
+        // access() would let through.
+        return S_ISREG(info.st_mode) && (info.st_mode & 0222) != 0 && ::access(path.c_str(), W_OK) == 0;
+    }
+    if (errno != ENOENT)
+        return false;
+    const std::filesystem::path folder = std::filesystem::path(path).parent_path();
+    return ::access(folder.empty() ? "." : folder.c_str(), W_OK | X_OK) == 0;
 }
 
 } // namespace quellard

@@ -14,4 +14,8 @@ bool isBlank(std::string_view text);
 // Wildcard characters are ordinary characters in a name here.
 bool fileExists(const std::string &path);
 
+// True when this process may write the file: it exists and is writable, or it is missing and its
+// folder takes new files.
+bool playerCanWrite(const std::string &path);
+
 } // namespace quellard

@@ -1,8 +1,12 @@
 #include "settings/Settings.h"
 
 #include "settings/ApplicationTitle.h"
+#include "settings/FileChecks.h"
 #include "settings/IniFile.h"
 
+#include <cstdlib>
+#include <filesystem>
+#include <system_error>
 #include <utility>
 
 namespace quellard {
@@ -16,11 +20,18 @@ std::string settingsFileName(std::string_view applicationTitle)
     return name + ".ini";
 }
 
-SettingsStore::SettingsStore(std::string applicationFolder) : m_folder(std::move(applicationFolder)) {}
+SettingsStore::SettingsStore(std::string applicationFolder, std::string userFolder)
+    : m_folder(std::move(applicationFolder)),
+      m_userFolder(std::move(userFolder))
+{}
 
 std::string SettingsStore::settingsFilePath() const
 {
-    return appFilePath(m_folder, settingsFileName(kApplicationTitle));
+    const std::string name = settingsFileName(kApplicationTitle);
+    std::string beside = appFilePath(m_folder, name);
+    if (m_userFolder.empty() || playerCanWrite(beside))
+        return beside;
+    return appFilePath(m_userFolder, name);
 }
 
 std::string SettingsStore::readSetting(std::string_view section, std::string_view key,
@@ -31,7 +42,27 @@ std::string SettingsStore::readSetting(std::string_view section, std::string_vie
 
 bool SettingsStore::writeSetting(std::string_view section, std::string_view key, std::string_view value) const
 {
-    return IniFile(settingsFilePath()).write(section, key, value);
+    const std::string path = settingsFilePath();
+    // The player's settings folder may not exist yet; like any folder of settings it is the
+    // player's alone.
+    if (!m_userFolder.empty() && path.compare(0, m_userFolder.size(), m_userFolder) == 0) {
+        std::error_code error;
+        if (std::filesystem::create_directories(m_userFolder, error))
+            std::filesystem::permissions(m_userFolder, std::filesystem::perms::owner_all, error);
+    }
+    return IniFile(path).write(section, key, value);
 }
+
+std::string userSettingsFolder(const char *xdgConfigHome, const char *home)
+{
+    std::string base;
+    if (xdgConfigHome && xdgConfigHome[0] == '/')
+        base = xdgConfigHome;
+    else if (home && home[0] == '/')
+        base = appFilePath(home, ".config");
+    return base.empty() ? base : appFilePath(base, "quellard");
+}
+
+std::string userSettingsFolder() { return userSettingsFolder(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME")); }
 
 } // namespace quellard

@@ -11,17 +11,26 @@ namespace quellard {
 // ("My Game" gives "My_Game.ini").
 std::string settingsFileName(std::string_view applicationTitle);
 
-// The game's settings: the file named after the game's title in the application's folder, with
-// the sections "Deck" (key "Default", the chosen card back) and "Settings" (key "Sounds", the
-// sound switch). Every read goes to the file and every write changes it at once; a missing file
-// reads as empty values and only a write creates it.
+// The game's settings: the file named after the game's title, with the sections "Deck" (key
+// "Default", the chosen card back) and "Settings" (key "Sounds", the sound switch). Every read goes
+// to the file and every write changes it at once; a missing file reads as empty values and only a
+// write creates it.
+//
+// The file lies in the application's folder, beside the executable, whenever the player can write
+// it there: a game built from source or copied into a home folder keeps its settings with it. An
+// installed game's folder is not the player's, so there the file lies in the player's own settings
+// folder instead, which the first write creates.
 class SettingsStore {
 public:
-    explicit SettingsStore(std::string applicationFolder);
+    // userFolder is where the file goes when the application's folder is not the player's to
+    // write; empty to keep it beside the executable whatever happens.
+    explicit SettingsStore(std::string applicationFolder, std::string userFolder = {});
 
     const std::string &applicationFolder() const { return m_folder; }
 
-    // The folder, one separator and the settings file's name: "<folder>/Quellard.ini".
+    // "<application folder>/Quellard.ini" when the player can write that file (it is writable,
+    // or it is missing from a writable folder), else "<user folder>/Quellard.ini". Worked out
+    // afresh on every call, as the file itself is read afresh.
     std::string settingsFilePath() const;
 
     // The stored value (at most 154 characters), or the default when the file, section or key is
@@ -34,6 +43,14 @@ public:
 
 private:
     std::string m_folder;
+    std::string m_userFolder;
 };
+
+// The player's own folder for the game's settings: "$XDG_CONFIG_HOME/quellard", or
+// "$HOME/.config/quellard" when XDG_CONFIG_HOME is unset, empty or not an absolute path. Empty
+// when neither names a folder.
+std::string userSettingsFolder(const char *xdgConfigHome, const char *home);
+// The same for this process's environment.
+std::string userSettingsFolder();
 
 } // namespace quellard

@@ -66,7 +66,9 @@ TableWindow::TableWindow(const TableWindowOptions &options, QWidget *parent)
       m_host({this, m_menus.sound, options.sound ? options.sound : m_ownedSound.get(), m_appFolder,
               [this] { render(); }, options.pauseScale}),
       m_game(m_host, options.random ? *options.random : *m_ownedRandom),
-      m_settings(m_appFolder.toStdString()),
+      m_settings(m_appFolder.toStdString(), options.userSettingsFolder.isEmpty()
+                                                ? userSettingsFolder()
+                                                : options.userSettingsFolder.toStdString()),
       m_deckBacks(m_settings, *this),
       m_soundSwitch(m_settings)
 {

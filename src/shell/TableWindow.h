@@ -26,6 +26,9 @@ struct TableWindowOptions {
     SoundPort *sound = nullptr;         // Qt Multimedia when null
     double pauseScale = 1.0;            // tests shorten the dealer's pauses
     UrlOpener opener = openWithDesktop; // how help pages and web addresses are opened
+    // Where the settings go when appFolder is not the player's to write; the player's own settings
+    // folder when empty.
+    QString userSettingsFolder = {};
 };
 
 // BJMain, the table: the felt with the cards, the money, the chips and the actions, and the menus.

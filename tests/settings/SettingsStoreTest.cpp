@@ -1,6 +1,7 @@
 #include "settings/FileChecks.h"
 #include "settings/Settings.h"
 
+#include "support/AsPlayer.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -10,11 +11,12 @@
 #include <string>
 
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 namespace quellard {
 namespace {
 
-using testing::TempFolder;
+using namespace quellard::testing;
 
 TEST(SettingsStore, FileIsNamedAfterTheTitleInTheApplicationFolder)
 {
@@ -69,6 +71,48 @@ TEST(SettingsStore, WriteKeepsPermissionsAndLinks)
     EXPECT_TRUE(SettingsStore(folder.str()).writeSetting("Deck", "Default", "b"));
     EXPECT_EQ(folder.read("elsewhere/Quellard.ini"), "[Deck]\nDefault=b\n");
     EXPECT_EQ(std::filesystem::status(target).permissions(), std::filesystem::perms(0640));
+}
+
+TEST(SettingsStore, MovesToThePlayersFolderWhenTheGamesFolderIsNotTheirs)
+{
+    TempFolder game, user;
+    const std::string userFolder = user.file("config/quellard");
+    ::chmod(game.str().c_str(), 0755);
+    ::chmod(user.str().c_str(), 0755);
+    giveToPlayer(user.str().c_str());
+    const SettingsStore store(game.str(), userFolder);
+
+    // A folder the player cannot write, without the file: an installed game.
+    EXPECT_TRUE(asPlayer([&] {
+        ::chmod(game.str().c_str(), 0555); // only binds a player who owns the folder
+        return store.settingsFilePath() == userFolder + "/Quellard.ini" && store.writeSetting("Deck", "Default", "x") &&
+               store.readSetting("Deck", "Default") == "x";
+    }));
+    ::chmod(game.str().c_str(), 0755);
+    EXPECT_EQ(user.read("config/quellard/Quellard.ini"), "[Deck]\r\nDefault=x\r\n");
+    EXPECT_EQ(std::filesystem::status(userFolder).permissions(), std::filesystem::perms::owner_all);
+    EXPECT_EQ(game.entries(), 0);
+
+    // Writable beside the executable: it stays there, whatever the player's folder holds.
+    EXPECT_EQ(store.settingsFilePath(), game.str() + "/Quellard.ini");
+    // A read-only file there is left alone, even by the superuser.
+    const std::string readOnly = game.write("Quellard.ini", "[Deck]\r\nDefault=mine\r\n");
+    ::chmod(readOnly.c_str(), 0444);
+    EXPECT_EQ(store.settingsFilePath(), userFolder + "/Quellard.ini");
+    EXPECT_EQ(SettingsStore(game.str()).settingsFilePath(), readOnly) << "no player's folder: nowhere else to go";
+}
+
+TEST(SettingsStore, ThePlayersFolderFollowsXdgConfigHome)
+{
+    struct Case {
+        const char *xdgConfigHome, *home, *folder;
+    };
+    for (const Case &c :
+         {Case{"/cfg", "/home/ann", "/cfg/quellard"}, Case{nullptr, "/home/ann", "/home/ann/.config/quellard"},
+          Case{"", "/home/ann/", "/home/ann/.config/quellard"},
+          Case{"relative/cfg", "/home/ann", "/home/ann/.config/quellard"}, Case{nullptr, nullptr, ""}}) {
+        EXPECT_EQ(userSettingsFolder(c.xdgConfigHome, c.home), c.folder) << c.folder;
+    }
 }
 
 TEST(FileChecks, OnlyExistingVisibleNormalFilesExist)

@@ -1,62 +1,84 @@
-# The front door: `make run` builds and starts the game, `make test` builds and runs every test.
-# Both install what they need first (Debian packages, see scripts/install-deps).
-#   make test-sanitize   every test again under AddressSanitizer and UndefinedBehaviorSanitizer
-#   make bench           start-up, dealer's-turn and engine benchmarks (Release build, private Xvfb)
-#   make tidy            clang-tidy over src/ (needs clang-tidy; uses the Clang build's compile commands)
-#   make format          lays out every C++ file as .clang-format says
-#   make format-check    fails, naming the files, when any C++ file differs from that layout
+# The developers' targets. Players and CI use the two commands at the top of the tree, ./play and
+# ./test; these targets sit beside them, and each installs the tools it needs when it is used
+# (scripts/install-deps names them, group by group). make itself: sudo apt-get install make.
+#   make run / make test   the same as ./play and ./test
+#   make test-sanitize     every test again under AddressSanitizer and UndefinedBehaviorSanitizer
+#   make package           the Debian package, build/quellard_<version>_<arch>.deb
+#   make bench             start-up, dealer's-turn and game benchmarks (Release build, private Xvfb)
+#   make tidy              clang-tidy over src/ (Clang build)
+#   make fuzz              the settings file's fuzzer, for FUZZ_SECONDS (default 60)
+#   make format            lays out every C++ file as .clang-format says
+#   make format-check      fails, naming the files, when any C++ file differs from that layout
+#   make screenshot        a PNG of the game's window under a private Xvfb (OUT=table.png)
+#   make assets            regenerates the card backs, icons and sounds under assets/
 
-JOBS ?= $(shell nproc)
+MAKEFLAGS += --no-print-directory
 BENCH_RUNS ?= $(or $(QUELLARD_BENCH_RUNS),10)
+FUZZ_SECONDS ?= 60
+OUT ?= table.png
 
-.PHONY: run test build deps configure bench test-sanitize tidy format format-check clean
+.PHONY: run test test-sanitize package bench tidy fuzz format format-check screenshot assets clean
 
-deps:
-	@scripts/install-deps
+run:
+	@./play
 
-configure: deps
-	@cmake --preset default >/dev/null
+test:
+	@./test
 
-build: configure
-	@cmake --build --preset default -j $(JOBS)
+test-sanitize:
+	@scripts/install-deps play test
+	@scripts/configure sanitize
+	@cmake --build --preset sanitize
+	@ctest --preset sanitize --parallel $$(nproc)
 
-run: build
-	./build/app/quellard
-
-test: build
-	ctest --preset default -j $(JOBS)
-
-test-sanitize: deps
-	@cmake --preset sanitize >/dev/null
-	@cmake --build --preset sanitize -j $(JOBS)
-	ctest --preset sanitize -j $(JOBS)
+package:
+	@scripts/build-package
 
 # The benchmarks run one after another so that they do not disturb each other's timing; all of
 # them run even when one misses its target, and then the target fails.
-bench: deps
-	@cmake --preset bench >/dev/null
-	@cmake --build --preset bench -j $(JOBS)
+bench:
+	@scripts/install-deps play bench
+	@scripts/configure bench
+	@cmake --build --preset bench
 	@status=0; \
 	build-bench/bench/engine_bench --benchmark_min_time=2 || status=1; \
 	xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp" build-bench/bench/dealer_turn 3 || status=1; \
 	bench/startup.py build-bench/app/quellard build-bench/bench/floor_window --runs $(BENCH_RUNS) || status=1; \
 	exit $$status
 
-tidy: deps
-	@command -v run-clang-tidy >/dev/null && command -v clang++ >/dev/null || \
-	  { echo "make tidy needs the Debian packages clang and clang-tidy"; exit 1; }
-	@cmake --preset clang >/dev/null
-	@cmake --build --preset clang -j $(JOBS)
-	run-clang-tidy -quiet -p build-clang "$(CURDIR)/src/"
+tidy:
+	@scripts/install-deps play tidy
+	@scripts/configure clang
+	@cmake --build --preset clang
+	@run-clang-tidy -quiet -p build-clang "$(CURDIR)/src/"
+
+fuzz:
+	@scripts/install-deps play fuzz
+	@CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DQUELLARD_BUILD_FUZZERS=ON >/dev/null
+	@cmake --build build-fuzz --target ini_fuzzer
+	@mkdir -p build-fuzz/corpus
+	@build-fuzz/tests/fuzz/ini_fuzzer -max_total_time=$(FUZZ_SECONDS) build-fuzz/corpus tests/fuzz/corpus
 
 # Every C++ file git knows, laid out by the clang-format of Debian 12 (version 14).
 CXX_FILES = git ls-files -z '*.cpp' '*.h'
 
-format: deps
+format:
+	@scripts/install-deps format
 	@$(CXX_FILES) | xargs -0 clang-format -i
 
-format-check: deps
+format-check:
+	@scripts/install-deps format
 	@$(CXX_FILES) | xargs -0 clang-format --dry-run --Werror && echo "format-check: every C++ file is laid out as .clang-format says"
 
+screenshot:
+	@scripts/install-deps play screenshot
+	@scripts/configure default
+	@cmake --build --preset default --target quellard
+	@scripts/screenshot $(OUT)
+
+assets:
+	@scripts/install-deps assets
+	@tools/make-assets
+
 clean:
-	rm -rf build build-bench build-asan build-clang
+	rm -rf build build-bench build-asan build-clang build-fuzz

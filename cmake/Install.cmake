@@ -1,10 +1,11 @@
-# Installation: the application's folder goes under lib/quellard exactly as it lies in the build
-# (the program beside its images, sounds and help page, which it finds through its own folder),
-# a relative bin/quellard link starts it from the PATH, and the desktop entry, icons and AppStream
-# metainfo let desktops and software centres show it.
+# Installation: the application's folder goes under lib/games/quellard exactly as it lies in the
+# build (the program beside its images, sounds and help page, which it finds through its own
+# folder), a relative games/quellard link starts it from the PATH (Debian keeps games there), the desktop entry, icons and AppStream
+# metainfo let desktops and software centres show it, and the manual page, copyright and change
+# log go where Debian keeps them.
 
-set(QUELLARD_APP_ID org.example.Quellard)
-set(QUELLARD_INSTALL_APPDIR lib/quellard)
+set(QUELLARD_APP_ID org.example.quellard)
+set(QUELLARD_INSTALL_APPDIR lib/games/quellard)
 
 install(TARGETS quellard RUNTIME DESTINATION ${QUELLARD_INSTALL_APPDIR})
 # The sound module lies beside the program, which loads it from its own folder with the first sound.
@@ -19,7 +20,7 @@ install(FILES ${CMAKE_SOURCE_DIR}/assets/help.html DESTINATION ${QUELLARD_INSTAL
 # finds its folder: Qt reads the executable's path from /proc/self/exe, where the link is resolved.
 install(CODE "set(quellard_appdir ${QUELLARD_INSTALL_APPDIR})")
 install(CODE [[
-  set(quellard_bin "$ENV{DESTDIR}${CMAKE_INSTALL_PREFIX}/bin")
+  set(quellard_bin "$ENV{DESTDIR}${CMAKE_INSTALL_PREFIX}/games")
   file(MAKE_DIRECTORY "${quellard_bin}")
   message(STATUS "Installing: ${quellard_bin}/quellard -> ../${quellard_appdir}/quellard")
   file(CREATE_LINK "../${quellard_appdir}/quellard" "${quellard_bin}/quellard" SYMBOLIC)
@@ -28,16 +29,25 @@ install(CODE [[
 install(FILES ${CMAKE_SOURCE_DIR}/assets/desktop/${QUELLARD_APP_ID}.desktop DESTINATION share/applications)
 install(FILES ${CMAKE_SOURCE_DIR}/assets/desktop/${QUELLARD_APP_ID}.metainfo.xml DESTINATION share/metainfo)
 
-# Icons under the application's id in the hicolor theme: the drawing for any size, and every
-# hand-tuned bitmap, quellard-<size>.png, in its own size folder.
+# Icons under the application's id in the hicolor theme: the drawing for any size, and each
+# hand-tuned bitmap in its own size folder.
 install(FILES ${CMAKE_SOURCE_DIR}/assets/icons/quellard.svg
-        DESTINATION share/icons/hicolor/scalable/apps RENAME ${QUELLARD_APP_ID}.svg OPTIONAL)
-file(GLOB quellard_bitmap_icons CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/assets/icons/quellard-*.png)
-foreach(icon ${quellard_bitmap_icons})
-  get_filename_component(icon_name ${icon} NAME_WE)
-  string(REGEX REPLACE "^quellard-" "" icon_size ${icon_name})
-  if(icon_size MATCHES "^[0-9]+$")
-    install(FILES ${icon} DESTINATION share/icons/hicolor/${icon_size}x${icon_size}/apps
-            RENAME ${QUELLARD_APP_ID}.png)
-  endif()
+        DESTINATION share/icons/hicolor/scalable/apps RENAME ${QUELLARD_APP_ID}.svg)
+foreach(size 16 32 48 64 128 256)
+  install(FILES ${CMAKE_SOURCE_DIR}/assets/icons/quellard-${size}.png
+          DESTINATION share/icons/hicolor/${size}x${size}/apps RENAME ${QUELLARD_APP_ID}.png)
 endforeach()
+
+# The manual page and the change log, compressed as Debian wants them: best compression, no name
+# or time stamp in the gzip header, so the same sources give the same bytes.
+set(quellard_doc_dir ${CMAKE_BINARY_DIR}/doc)
+foreach(doc quellard.6 changelog)
+  add_custom_command(OUTPUT ${quellard_doc_dir}/${doc}.gz
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${quellard_doc_dir}
+    COMMAND gzip -9nc ${CMAKE_SOURCE_DIR}/assets/doc/${doc} > ${quellard_doc_dir}/${doc}.gz
+    DEPENDS ${CMAKE_SOURCE_DIR}/assets/doc/${doc}
+    VERBATIM)
+endforeach()
+add_custom_target(quellard_docs ALL DEPENDS ${quellard_doc_dir}/quellard.6.gz ${quellard_doc_dir}/changelog.gz)
+install(FILES ${quellard_doc_dir}/quellard.6.gz DESTINATION share/man/man6)
+install(FILES ${CMAKE_SOURCE_DIR}/assets/doc/copyright ${quellard_doc_dir}/changelog.gz DESTINATION share/doc/quellard)

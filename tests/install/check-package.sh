@@ -1,27 +1,19 @@
 #!/usr/bin/env bash
-# Installs a built tree into a temporary prefix and checks what a player's system would get: the
-# application's folder with everything the program looks for beside it, the command on the PATH,
-# the desktop entry, the icons and the AppStream metainfo, the last two passed through the
-# desktop's own validators.
+# Builds the Debian package from a built tree and checks what a player's system would get from
+# it: its name, every file it installs, that it depends on runtime libraries only, that lintian
+# finds no error in it, and that the desktop's validators accept its desktop entry and metainfo.
 #
-# usage: check-install.sh <build dir> <source dir> <project version> <application id>
+# usage: check-package.sh <build dir> <project version>
 set -uo pipefail
 
-if [ $# -ne 4 ]; then
-  echo "usage: $0 <build dir> <source dir> <project version> <application id>" >&2
+if [ $# -ne 2 ]; then
+  echo "usage: $0 <build dir> <project version>" >&2
   exit 2
 fi
-build=$1 source=$2 version=$3 id=$4
+build=$1 version=$2
 
-work=$(mktemp -d "${TMPDIR:-/tmp}/quellard-install.XXXXXX")
+work=$(mktemp -d "${TMPDIR:-/tmp}/quellard-package.XXXXXX")
 trap 'rm -rf "$work"' EXIT
-prefix=$work/prefix
-
-if ! cmake --install "$build" --prefix "$prefix" >"$work/install.log" 2>&1; then
-  cat "$work/install.log" >&2
-  echo "FAIL: cmake --install did not finish" >&2
-  exit 1
-fi
 
 failures=0
 fail() {
@@ -29,92 +21,80 @@ fail() {
   failures=$((failures + 1))
 }
 
-# PNG width and height from the header, as "WxH".
-png_size() {
-  local bytes
-  bytes=$(od -An -tu1 -j16 -N8 "$1" | tr -s ' ' | sed 's/^ //')
-  set -- $bytes
-  echo "$(( ($1 << 24) + ($2 << 16) + ($3 << 8) + $4 ))x$(( ($5 << 24) + ($6 << 16) + ($7 << 8) + $8 ))"
-}
-
-# --- The application's folder ---------------------------------------------------------------
-app=$prefix/lib/quellard
-[ -f "$app/quellard" ] && [ ! -L "$app/quellard" ] && [ -x "$app/quellard" ] \
-  || fail "lib/quellard/quellard is not an executable file"
-cmp -s "$source/assets/help.html" "$app/help.html" || fail "lib/quellard/help.html differs from assets/help.html"
-
-# The folders hold what the game looks for: every picture and every sound of the sources.
-check_folder() { # <folder> <pattern>
-  local folder=$1 pattern=$2 wanted installed
-  [ -d "$app/$folder" ] || { fail "lib/quellard/$folder is missing"; return; }
-  wanted=$(cd "$source/assets/$folder" && ls -1 $pattern 2>/dev/null | sort)
-  installed=$(cd "$app/$folder" && ls -1 2>/dev/null | sort)
-  [ "$wanted" = "$installed" ] || fail "lib/quellard/$folder holds [$installed], expected [$wanted]"
-}
-check_folder images '*.gif'
-check_folder sounds '*.wav'
-
-# --- The command on the PATH ----------------------------------------------------------------
-link=$prefix/bin/quellard
-if [ ! -L "$link" ]; then
-  fail "bin/quellard is not a symbolic link"
-else
-  target=$(readlink "$link")
-  case $target in
-    /*) fail "bin/quellard points to an absolute path ($target); the tree could not be moved" ;;
-  esac
-  [ "$(readlink -f "$link")" = "$(readlink -f "$app/quellard")" ] \
-    || fail "bin/quellard leads to $(readlink -f "$link"), not to lib/quellard/quellard"
-fi
-
-# --- Desktop entry ------------------------------------------------------------------------
-desktop=$prefix/share/applications/$id.desktop
-if [ ! -f "$desktop" ]; then
-  fail "share/applications/$id.desktop is missing"
-else
-  grep -qx 'Exec=quellard' "$desktop" || fail "the desktop entry does not start quellard"
-  grep -qx "Icon=$id" "$desktop" || fail "the desktop entry's icon is not $id"
-  grep -qx 'Categories=Game;CardGame;' "$desktop" || fail "the desktop entry is not in Game;CardGame;"
-  desktop-file-validate "$desktop" >&2 || fail "desktop-file-validate rejects the desktop entry"
-fi
-
-# --- Icons ----------------------------------------------------------------------------------
-icons=$prefix/share/icons/hicolor
-[ -f "$icons/scalable/apps/$id.svg" ] || fail "the scalable icon $id.svg is missing"
-bitmaps=0
-for png in "$source"/assets/icons/quellard-*.png; do
-  [ -e "$png" ] || continue
-  size=$(basename "$png" .png)
-  size=${size#quellard-}
-  case $size in *[!0-9]*) continue ;; esac
-  bitmaps=$((bitmaps + 1))
-  installed=$icons/${size}x${size}/apps/$id.png
-  if [ ! -f "$installed" ]; then
-    fail "the ${size}px icon is missing"
-  elif [ "$(png_size "$installed")" != "${size}x${size}" ]; then
-    fail "the ${size}px icon is $(png_size "$installed") pixels"
-  fi
-done
-for size in 16 32 48 256; do
-  [ -f "$icons/${size}x${size}/apps/$id.png" ] || fail "no ${size}px icon"
-done
-
-# --- AppStream metainfo ---------------------------------------------------------------------
-metainfo=$prefix/share/metainfo/$id.metainfo.xml
-if [ ! -f "$metainfo" ]; then
-  fail "share/metainfo/$id.metainfo.xml is missing"
-else
-  grep -q "<id>$id</id>" "$metainfo" || fail "the metainfo's id is not $id"
-  grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" \
-    || fail "the metainfo does not launch $id.desktop"
-  grep -q "<release version=\"$version\"" "$metainfo" \
-    || fail "the metainfo has no release entry for version $version"
-  appstreamcli validate --no-net "$metainfo" >&2 || fail "appstreamcli rejects the metainfo"
-fi
-
-if [ "$failures" -ne 0 ]; then
-  echo "$failures problem(s) in the installed tree; it holds:" >&2
-  (cd "$prefix" && find . | sort) >&2
+if ! cpack --config "$build/CPackConfig.cmake" -B "$work" >"$work/cpack.log" 2>&1; then
+  cat "$work/cpack.log" >&2
+  echo "FAIL: cpack could not build the package" >&2
   exit 1
 fi
-echo "installed tree is complete ($bitmaps bitmap icons); both validators pass"
+deb=$work/quellard_${version}_$(dpkg --print-architecture).deb
+[ -f "$deb" ] || { echo "FAIL: no $(basename "$deb"); cpack made: $(ls "$work")" >&2; exit 1; }
+
+# --- Every file, and nothing else ------------------------------------------------------------
+expected=$(cat <<'LIST'
+/usr/games/quellard -> ../lib/games/quellard/quellard
+/usr/lib/games/quellard/help.html
+/usr/lib/games/quellard/images/imgbig_cat.gif
+/usr/lib/games/quellard/images/imgbruce_almighty.gif
+/usr/lib/games/quellard/images/imgdefault.gif
+/usr/lib/games/quellard/images/imglake.gif
+/usr/lib/games/quellard/images/imgmarine.gif
+/usr/lib/games/quellard/images/imgroman_wall.gif
+/usr/lib/games/quellard/images/imgtyne_bridge.gif
+/usr/lib/games/quellard/libquellard_sound.so
+/usr/lib/games/quellard/quellard
+/usr/lib/games/quellard/sounds/Explode.wav
+/usr/lib/games/quellard/sounds/clap.wav
+/usr/lib/games/quellard/sounds/haha.wav
+/usr/lib/games/quellard/sounds/hung-01.wav
+/usr/lib/games/quellard/sounds/insurance.wav
+/usr/lib/games/quellard/sounds/snore.wav
+/usr/lib/games/quellard/sounds/whoosh.wav
+/usr/share/applications/org.example.quellard.desktop
+/usr/share/doc/quellard/changelog.gz
+/usr/share/doc/quellard/copyright
+/usr/share/icons/hicolor/128x128/apps/org.example.quellard.png
+/usr/share/icons/hicolor/16x16/apps/org.example.quellard.png
+/usr/share/icons/hicolor/256x256/apps/org.example.quellard.png
+/usr/share/icons/hicolor/32x32/apps/org.example.quellard.png
+/usr/share/icons/hicolor/48x48/apps/org.example.quellard.png
+/usr/share/icons/hicolor/64x64/apps/org.example.quellard.png
+/usr/share/icons/hicolor/scalable/apps/org.example.quellard.svg
+/usr/share/man/man6/quellard.6.gz
+/usr/share/metainfo/org.example.quellard.metainfo.xml
+LIST
+)
+# Files and links as "path" and "path -> target"; folders are implied by them.
+files=$(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ { sub(/^\./, "", $6); line = $6; if (NF > 6) line = line " -> " $8; print line }' | LC_ALL=C sort)
+if [ "$files" != "$(LC_ALL=C sort <<<"$expected")" ]; then
+  fail "the package's files differ from the list (< expected, > packaged):"
+  diff <(LC_ALL=C sort <<<"$expected") <(echo "$files") >&2
+fi
+dpkg-deb -c "$deb" | awk '{ print $2 }' | grep -qv '^root/root$' && fail "files not owned by root/root"
+
+# --- Runtime dependencies only ---------------------------------------------------------------
+depends=$(dpkg-deb -f "$deb" Depends)
+for needed in libqt6widgets6 libqt6multimedia6 libc6 fonts-liberation fonts-dejavu-core; do
+  [[ ", $depends" == *", $needed"[\ ,]* || ", $depends" == *", $needed" ]] || fail "Depends lacks $needed: $depends"
+done
+tr ',' '\n' <<<"$depends" | sed 's/^ *//; s/ .*//' | grep -E -- '-dev$|^(gcc|g\+\+|cpp|clang|cmake|make|ninja-build)(-[0-9.]+)?$' |
+  while read -r build_tool; do fail "Depends names a build tool or -dev package: $build_tool"; done
+[ "$(dpkg-deb -f "$deb" Section)" = games ] || fail "the section is not games"
+
+# --- What Debian's and the desktop's checkers say --------------------------------------------
+if ! lintian --fail-on error "$deb" >"$work/lintian.log" 2>&1; then
+  cat "$work/lintian.log" >&2
+  fail "lintian reports errors"
+fi
+dpkg-deb -x "$deb" "$work/root"
+desktop-file-validate "$work/root/usr/share/applications/org.example.quellard.desktop" >&2 ||
+  fail "desktop-file-validate rejects the desktop entry"
+appstreamcli validate --no-net --pedantic "$work/root/usr/share/metainfo/org.example.quellard.metainfo.xml" \
+  >"$work/appstream.log" 2>&1 || { cat "$work/appstream.log" >&2; fail "appstreamcli rejects the metainfo"; }
+grep -q "<release version=\"$version\"" "$work/root/usr/share/metainfo/org.example.quellard.metainfo.xml" ||
+  fail "the metainfo has no release entry for version $version"
+
+if [ "$failures" -ne 0 ]; then
+  echo "$failures problem(s) in $(basename "$deb")" >&2
+  exit 1
+fi
+echo "$(basename "$deb"): every file in place, runtime dependencies only ($depends), lintian finds no error"

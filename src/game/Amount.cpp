@@ -9,8 +9,10 @@ std::string formatAmount(double amount)
 {
     if (amount == 0.0)
         amount = 0.0; // never show "-0"
-    char buffer[64];
-    const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, amount);
+    // The shortest text that reads back as the same number, in fixed notation: 100000 rather than
+    // the shorter 1e+05. 350 characters hold any double written that way.
+    char buffer[350];
+    const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, amount, std::chars_format::fixed);
     if (error != std::errc{})
         return "0";
     return std::string(buffer, end);

@@ -6,7 +6,8 @@
 
 namespace quellard {
 
-// Cash, bet and totals are shown as their shortest decimal text: "500", "507.5", "0".
+// Cash, bet and totals are shown as their shortest plain decimal text: "500", "507.5", "0",
+// "1000000", never an exponent.
 // The game's arithmetic only ever produces multiples of half a pound, which doubles hold exactly.
 // The text never depends on the user's locale.
 std::string formatAmount(double amount);

@@ -65,7 +65,7 @@ TableWindow::TableWindow(const TableWindowOptions &options, QWidget *parent)
       m_menus(buildTableMenus(this)),
       m_host({this, m_menus.sound, options.sound ? options.sound : m_ownedSound.get(), m_appFolder,
               [this] { render(); }, options.pauseScale}),
-      m_game(m_host, options.random ? *options.random : *m_ownedRandom),
+      m_game(m_host, options.random ? *options.random : *m_ownedRandom, options.table),
       m_settings(m_appFolder.toStdString(), options.userSettingsFolder.isEmpty()
                                                 ? userSettingsFolder()
                                                 : options.userSettingsFolder.toStdString()),

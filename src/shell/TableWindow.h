@@ -21,7 +21,7 @@ class HoverHighlight;
 class SoundPort;
 
 struct TableWindowOptions {
-    QString appFolder;                  // the executable's folder when empty
+    QString appFolder = {};             // the executable's folder when empty
     RandomSource *random = nullptr;     // a clock-seeded source when null
     SoundPort *sound = nullptr;         // Qt Multimedia when null
     double pauseScale = 1.0;            // tests shorten the dealer's pauses
@@ -29,6 +29,8 @@ struct TableWindowOptions {
     // Where the settings go when appFolder is not the player's to write; the player's own settings
     // folder when empty.
     QString userSettingsFolder = {};
+    // The table the game starts from: a fresh one, unless a test or benchmark sets up another.
+    Table table = Table::fresh();
 };
 
 // BJMain, the table: the felt with the cards, the money, the chips and the actions, and the menus.

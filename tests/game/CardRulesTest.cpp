@@ -1,5 +1,4 @@
 #include "game/CardRules.h"
-#include "game/Amount.h"
 #include "game/RandomSource.h"
 
 #include <gtest/gtest.h>
@@ -50,16 +49,6 @@ TEST(CardRules, DrawsEveryCardEquallyOftenAndNeverA53rd)
         chiSquare += (counts[card] - expected) * (counts[card] - expected) / expected;
     // 51 degrees of freedom: 90.6 is the 0.1 % critical value; favouring one card by 5 % exceeds it.
     EXPECT_LT(chiSquare, 90.6);
-}
-
-TEST(Amount, WritesTheShortestTextAndReadsItBack)
-{
-    for (const auto &[amount, text] :
-         {std::pair{507.5, "507.5"}, {0.0, "0"}, {-0.0, "0"}, {9007199254740.5, "9007199254740.5"}}) {
-        EXPECT_EQ(formatAmount(amount), text);
-        EXPECT_EQ(parseAmount(text), amount);
-    }
-    EXPECT_FALSE(parseAmount("12,5").has_value());
 }
 
 } // namespace

@@ -21,6 +21,7 @@ private slots:
     void startsWithOnlyTheChipsAndNewOpen();
     void hoverLightsOneActionAtATime();
     void menusCarryTheirCaptionsAndExitWritesNothing();
+    void largeAmountsReadAsPlainDecimals();
 };
 
 void TableWindowTest::controlsStandWhereTheTableHasThem()
@@ -159,6 +160,18 @@ void TableWindowTest::menusCarryTheirCaptionsAndExitWritesNothing()
     QCOMPARE(unloaded.count(), 1);
     QVERIFY(!table.window->isVisible());
     QVERIFY(!QFileInfo::exists(table.folder.file(QStringLiteral("Quellard.ini"))));
+}
+
+void TableWindowTest::largeAmountsReadAsPlainDecimals()
+{
+    Table rich = Table::fresh();
+    rich.cash = 1000000;
+    rich.bet = 200000;
+    TableWindow window({.table = rich});
+    QCOMPARE(window.findChild<QLabel *>(QStringLiteral("lblmoney"))->text(), QStringLiteral("1000000"));
+    QCOMPARE(window.findChild<QLabel *>(QStringLiteral("lblmoney"))->accessibleName(),
+             QStringLiteral("Your cash: £1000000"));
+    QCOMPARE(window.findChild<QLabel *>(QStringLiteral("lblBet"))->text(), QStringLiteral("200000"));
 }
 
 QTEST_MAIN(TableWindowTest)

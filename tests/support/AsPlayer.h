@@ -31,8 +31,8 @@ inline bool asPlayer(const std::function<bool()> &check)
 // A path the player may write into: handed to "nobody" when the tests run as root.
 inline void giveToPlayer(const char *path)
 {
-    if (::geteuid() == 0)
-        [[maybe_unused]] const int ignored = ::chown(path, kNobody, kNobody);
+    if (::geteuid() == 0) [[maybe_unused]]
+        const int ignored = ::chown(path, kNobody, kNobody);
 }
 
 } // namespace quellard::testing

@@ -20,7 +20,8 @@ std::optional<std::string> IniFile::value(std::string_view section, std::string_
 std::string IniFile::readString(std::string_view section, std::string_view key, std::string_view defaultValue) const
 {
     const std::optional<std::string> stored = value(section, key);
-    std::string result = stored ? *stored : std::string(defaultValue);
+    // A default loses its trailing blanks, as profile readers do with theirs.
+    std::string result = stored ? *stored : std::string(defaultValue.substr(0, defaultValue.find_last_not_of(' ') + 1));
     if (result.size() > kMaxValueLength)
         result.resize(kMaxValueLength);
     return result;

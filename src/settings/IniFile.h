@@ -24,7 +24,8 @@ public:
     // file cannot be read. Never creates anything.
     std::optional<std::string> value(std::string_view section, std::string_view key) const;
 
-    // The stored value, or the default when it is missing, cut to kMaxValueLength characters.
+    // The stored value, or the default (less its trailing blanks) when it is missing, cut to
+    // kMaxValueLength characters.
     std::string readString(std::string_view section, std::string_view key, std::string_view defaultValue) const;
 
     // Stores the value, creating the file, the section and the key as needed. Returns false when

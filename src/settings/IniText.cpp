@@ -9,15 +9,20 @@ namespace {
 
 constexpr std::string_view kBlanks = " \t";
 constexpr std::string_view kNewLine = "\r\n";
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
-std::string_view trimmed(std::string_view text)
+// Names and values in the file lose the blanks and tabs around them.
+std::string_view trimmed(std::string_view text, std::string_view blanks = kBlanks)
 {
-    const std::size_t first = text.find_first_not_of(kBlanks);
+    const std::size_t first = text.find_first_not_of(blanks);
     if (first == std::string_view::npos)
         return {};
-    const std::size_t last = text.find_last_not_of(kBlanks);
+    const std::size_t last = text.find_last_not_of(blanks);
     return text.substr(first, last - first + 1);
 }
+
+// The caller's section and key names lose only the spaces around them.
+std::string_view callersName(std::string_view name) { return trimmed(name, " "); }
 
 char lowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c; }
 
@@ -65,11 +70,10 @@ Line classify(std::string_view text, std::size_t begin, std::size_t end, std::si
     if (body.empty() || body.front() == ';')
         return line;
     if (body.front() == '[') {
+        // The name ends at the first ']', or with the line when there is none.
         const std::size_t close = body.find(']');
-        if (close != std::string_view::npos) {
-            line.kind = LineKind::Section;
-            line.name = trimmed(body.substr(1, close - 1));
-        }
+        line.kind = LineKind::Section;
+        line.name = trimmed(body.substr(1, close == std::string_view::npos ? std::string_view::npos : close - 1));
         return line;
     }
     const std::size_t equals = content.find('=');
@@ -88,7 +92,11 @@ Line classify(std::string_view text, std::size_t begin, std::size_t end, std::si
 // Walks the text line by line; a lone CR, a lone LF and CR LF each end a line.
 class LineReader {
 public:
-    explicit LineReader(std::string_view text) : m_text(text) {}
+    // A byte-order mark before the first line is not part of it.
+    explicit LineReader(std::string_view text)
+        : m_text(text),
+          m_pos(text.substr(0, kByteOrderMark.size()) == kByteOrderMark ? kByteOrderMark.size() : 0)
+    {}
 
     bool next(Line &line)
     {
@@ -109,7 +117,7 @@ public:
 
 private:
     std::string_view m_text;
-    std::size_t m_pos = 0;
+    std::size_t m_pos;
 };
 
 // Where a key stands, or would go, in the first section of the given name.
@@ -147,7 +155,7 @@ KeyPlace findKey(std::string_view text, std::string_view section, std::string_vi
 
 std::optional<std::string> iniValue(std::string_view text, std::string_view section, std::string_view key)
 {
-    const KeyPlace place = findKey(text, trimmed(section), trimmed(key));
+    const KeyPlace place = findKey(text, callersName(section), callersName(key));
     if (!place.keyLine)
         return std::nullopt;
     return std::string(unquoted(place.keyLine->value));
@@ -155,8 +163,8 @@ std::optional<std::string> iniValue(std::string_view text, std::string_view sect
 
 bool iniCanStore(std::string_view section, std::string_view key, std::string_view value)
 {
-    section = trimmed(section);
-    key = trimmed(key);
+    section = callersName(section);
+    key = callersName(key);
     const auto hasBreak = [](std::string_view s) { return s.find_first_of(kNewLine) != std::string_view::npos; };
     if (section.empty() || key.empty() || hasBreak(section) || hasBreak(key) || hasBreak(value))
         return false;
@@ -169,8 +177,8 @@ std::optional<std::string> iniWithValue(std::string_view text, std::string_view 
 {
     if (!iniCanStore(section, key, value))
         return std::nullopt;
-    section = trimmed(section);
-    key = trimmed(key);
+    section = callersName(section);
+    key = callersName(key);
     const KeyPlace place = findKey(text, section, key);
 
     std::string result;
@@ -183,6 +191,9 @@ std::optional<std::string> iniWithValue(std::string_view text, std::string_view 
         result.append(text.substr(0, fromEquals ? place.keyLine->afterEquals : place.keyLine->valueBegin));
         result.append(value);
         result.append(text.substr(place.keyLine->end));
+        // The last line of a file gets its line break with its new value.
+        if (!place.keyLine->hasBreak())
+            result.append(kNewLine);
     } else if (place.sectionFound) {
         const std::size_t at = place.lastLine.next;
         result.append(text.substr(0, at));

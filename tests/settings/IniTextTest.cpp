@@ -27,7 +27,11 @@ TEST(IniText, ReadsAsAProfileReaderWould)
              Case{"[S]\nk=a\nK=b\n", "S", "k", "a"},
              Case{"[S]\nother=1\n[s]\nk=b\n", "S", "k", std::nullopt}, // only the first section counts
              Case{"k=a\n[T]\nk=a\n[S]\n", "S", "k", std::nullopt},
-             Case{"[S\nk=a\n", "S", "k", std::nullopt},
+             Case{"[S\nk=a\n", "S", "k", "a"}, // an unclosed bracket still names the section
+             Case{"[Settings   \r\nSounds=0", "Settings", "Sounds", "0"},
+             Case{"[Settings]\r\nSounds=0", " Settings ", " Sounds", "0"},              // the caller's spaces go
+             Case{"[Settings]\r\nSounds=0", "\tSettings", "Sounds", std::nullopt},      // but not tabs
+             Case{"\xEF\xBB\xBF[Settings]\r\nSounds=0\r\n", "Settings", "Sounds", "0"}, // a BOM
              Case{"[Deck]\rDefault=a\r[Settings]\rSounds=0", "Settings", "Sounds", "0"},
          }) {
         SCOPED_TRACE(c.text);
@@ -51,6 +55,9 @@ TEST(IniText, WriteChangesOnlyWhatItMust)
              Case{"[S]\n;k=1\n", "S", "k", "0", "[S]\nk=0\r\n;k=1\n"},
              Case{"[S]\rk=a", "S", "j", "b", "[S]\rk=a\r\nj=b\r\n"},
              Case{"[S]\nA=1\n[s]\nk=b\n", "S", "k", "x", "[S]\nA=1\nk=x\r\n[s]\nk=b\n"},
+             Case{"[Settings]\r\nSounds=0", "Settings", "Sounds", "1", "[Settings]\r\nSounds=1\r\n"},
+             Case{"\xEF\xBB\xBF[Settings]\r\nSounds=0\r\n", "Settings", "Sounds", "1",
+                  "\xEF\xBB\xBF[Settings]\r\nSounds=1\r\n"},
          }) {
         SCOPED_TRACE(c.before);
         EXPECT_EQ(iniWithValue(c.before, c.section, c.key, c.value), c.after);

@@ -36,6 +36,7 @@ TEST(SettingsStore, ReadsTheFileAsItIsNowAndNeverCreatesIt)
     EXPECT_EQ(folder.entries(), 1); // no temporary file left beside it
     folder.write("Quellard.ini", "[Deck]\nDefault=" + std::string(200, 'x') + "\n");
     EXPECT_EQ(store.readSetting("Deck", "Default"), std::string(154, 'x'));
+    EXPECT_EQ(store.readSetting("Deck", "Missing", "on  "), "on") << "a default loses its trailing blanks";
 }
 
 // A write cut short part-way (here by a file size limit, which binds even the superuser) must

@@ -42,7 +42,7 @@ void DeckBackSelection::menuItemClick(std::size_t item)
     if (item >= kDeckBacks.size())
         return;
     const std::string_view fileName = kDeckBacks[item].fileName;
-    const std::string path = imagePath(fileName);
+    const std::string path = findIgnoringCase(imagePath(fileName));
     if (!fileExists(path)) {
         m_view.reportProblem(DeckBackProblem::FileDoesNotExist);
         return;
@@ -55,11 +55,12 @@ void DeckBackSelection::menuItemClick(std::size_t item)
 
 bool DeckBackSelection::loadDeckImage(const std::string &path)
 {
-    if (!fileExists(path)) {
+    const std::string found = findIgnoringCase(path);
+    if (!fileExists(found)) {
         m_view.reportProblem(DeckBackProblem::SelectedImageDoesNotExist);
         return false;
     }
-    return m_view.showCardBack(path);
+    return m_view.showCardBack(found);
 }
 
 void DeckBackSelection::applyStoredChoice()

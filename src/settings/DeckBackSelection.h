@@ -21,7 +21,8 @@ public:
     // change nothing. The ticks are left alone; they follow the file when the menu next opens.
     void menuItemClick(std::size_t item);
 
-    // Shows the picture, or says it does not exist. True when the picture now shows.
+    // Shows the picture, found in any letter case, or says it does not exist. True when the
+    // picture now shows.
     bool loadDeckImage(const std::string &path);
 
     // At start-up: shows the stored card back, or the default one (ticking Default) when nothing

@@ -1,5 +1,6 @@
 #include "settings/FileChecks.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <filesystem>
 #include <system_error>
@@ -21,6 +22,33 @@ bool fileExists(const std::string &path)
         return false;
     std::error_code error;
     return std::filesystem::is_regular_file(p, error);
+}
+
+namespace {
+
+bool sameNameIgnoringCase(std::string_view a, std::string_view b)
+{
+    auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
+    return a.size() == b.size() &&
+           std::equal(a.begin(), a.end(), b.begin(), [&](char x, char y) { return lower(x) == lower(y); });
+}
+
+} // namespace
+
+std::string findIgnoringCase(const std::string &path)
+{
+    if (isBlank(path) || fileExists(path))
+        return path;
+    const std::filesystem::path p(path);
+    const std::string wanted = p.filename().string();
+    std::error_code error;
+    std::string found;
+    for (const auto &entry : std::filesystem::directory_iterator(p.parent_path(), error)) {
+        const std::string name = entry.path().filename().string();
+        if (sameNameIgnoringCase(name, wanted) && fileExists(entry.path().string()) && (found.empty() || name < found))
+            found = name;
+    }
+    return found.empty() ? path : (p.parent_path() / found).string();
 }
 
 bool playerCanWrite(const std::string &path)

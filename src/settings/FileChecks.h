@@ -14,6 +14,12 @@ bool isBlank(std::string_view text);
 // Wildcard characters are ordinary characters in a name here.
 bool fileExists(const std::string &path);
 
+// The file the game means by the path. The game's file names come from a system whose file names
+// ignore letter case: when the exact name is missing, the path of a visible file of the same name
+// in other letter case in that folder (the first in byte order, should there be several);
+// otherwise the path as given.
+std::string findIgnoringCase(const std::string &path);
+
 // True when this process may write the file: it exists and is writable, or it is missing and its
 // folder takes new files.
 bool playerCanWrite(const std::string &path);

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QLibrary>
 
 namespace quellard {
@@ -30,7 +31,8 @@ SoundPlayer::~SoundPlayer() = default;
 
 void SoundPlayer::play(const QString &path)
 {
-    if (!fileExists(path.toStdString())) {
+    const std::string found = findIgnoringCase(QFile::encodeName(path).toStdString());
+    if (!fileExists(found)) {
         QApplication::beep();
         return;
     }
@@ -39,7 +41,7 @@ void SoundPlayer::play(const QString &path)
         m_effects = loadSoundEffects();
     }
     if (m_effects)
-        m_effects->play(path);
+        m_effects->play(QFile::decodeName(QByteArray::fromStdString(found)));
 }
 
 } // namespace quellard

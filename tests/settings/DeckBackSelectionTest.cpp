@@ -58,11 +58,27 @@ TEST(DeckBackSelection, TicksFollowTheStoredNameWhenTheMenuOpens)
     }
 }
 
-TEST(DeckBackSelection, StartUpUsesTheStoredNameAsWritten)
+TEST(DeckBackSelection, StartUpUsesTheStoredNameAndFindsItInAnyLetterCase)
 {
-    DeckFixture f("IMGLAKE.GIF", {"IMGLAKE.GIF"});
-    f.selection.applyStoredChoice();
-    EXPECT_EQ(f.view.events, Events{"show images/IMGLAKE.GIF"});
+    struct Case {
+        const char *stored, *onDisk, *shown;
+    };
+    for (const Case &c : {Case{"IMGLAKE.GIF", "IMGLAKE.GIF", "show images/IMGLAKE.GIF"},
+                          Case{"IMGLAKE.GIF", "imglake.gif", "show images/imglake.gif"},
+                          Case{"mine.gif", "Mine.GIF", "show images/Mine.GIF"},
+                          Case{"imglake.gif", ".imglake.gif", "selected image does not exist"}}) {
+        DeckFixture f(c.stored, {c.onDisk});
+        f.selection.applyStoredChoice();
+        EXPECT_EQ(f.view.events, Events{c.shown}) << c.stored << " with " << c.onDisk << " on disk";
+    }
+}
+
+TEST(DeckBackSelection, ChoosingAPictureFindsItInAnyLetterCase)
+{
+    DeckFixture f("", {"ImgLake.GIF"});
+    f.selection.menuItemClick(4);
+    EXPECT_EQ(f.view.events, Events{"show images/ImgLake.GIF"});
+    EXPECT_EQ(f.store.readSetting("Deck", "Default"), "imglake.gif") << "the item's own name is stored";
 }
 
 TEST(DeckBackSelection, ChoosingAMissingPictureKeepsTheStoredOne)

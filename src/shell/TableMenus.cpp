@@ -1,6 +1,7 @@
 #include "shell/TableMenus.h"
 
 #include "settings/DeckBacks.h"
+#include "shell/MenuTickStyle.h"
 
 #include <QAction>
 #include <QMainWindow>
@@ -64,6 +65,12 @@ TableMenus buildTableMenus(QMainWindow *window)
     m.homepage = item(m.help, "mnuHomepage", QStringLiteral("Homepage"));
     separator(m.help, "mnuSep3");
     m.about = item(m.help, "mnuAbout", QStringLiteral("A&bout"));
+
+    // A tick where an item is ticked and nothing where it is not.
+    auto *style = new MenuTickStyle;
+    style->setParent(window);
+    for (QMenu *popup : {m.file, m.options, m.deck, m.soundMenu, m.help})
+        popup->setStyle(style);
     return m;
 }
 

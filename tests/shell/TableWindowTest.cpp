@@ -22,6 +22,7 @@ private slots:
     void hoverLightsOneActionAtATime();
     void menusCarryTheirCaptionsAndExitWritesNothing();
     void largeAmountsReadAsPlainDecimals();
+    void menusShowATickOrNothing();
 };
 
 void TableWindowTest::controlsStandWhereTheTableHasThem()
@@ -172,6 +173,31 @@ void TableWindowTest::largeAmountsReadAsPlainDecimals()
     QCOMPARE(window.findChild<QLabel *>(QStringLiteral("lblmoney"))->accessibleName(),
              QStringLiteral("Your cash: £1000000"));
     QCOMPARE(window.findChild<QLabel *>(QStringLiteral("lblBet"))->text(), QStringLiteral("200000"));
+}
+
+void TableWindowTest::menusShowATickOrNothing()
+{
+    TableHarness table;
+    table.load();
+    // Ink in the first column of an item, where a tick or an empty box would be.
+    auto marked = [](QMenu *menu, QAction *item) {
+        menu->adjustSize();
+        const QImage image = menu->grab().toImage();
+        const QRect column = menu->actionGeometry(item).adjusted(2, 2, 0, -2);
+        const QColor paper = image.pixelColor(column.left() + 1, column.center().y());
+        int ink = 0;
+        for (int y = column.top(); y <= column.bottom(); ++y)
+            for (int x = column.left(); x < column.left() + column.height() + 4; ++x)
+                ink += qAbs(qGray(image.pixel(x, y)) - qGray(paper.rgb())) > 60;
+        return ink > 3;
+    };
+    const TableMenus &menus = table.window->menus();
+    menus.deckItems[4]->setChecked(true); // Lake
+    for (std::size_t i = 0; i < menus.deckItems.size(); ++i)
+        QVERIFY2(marked(menus.deck, menus.deckItems[i]) == (i == 0 || i == 4), qPrintable(menus.deckItems[i]->text()));
+    QVERIFY(marked(menus.soundMenu, menus.sound));
+    menus.sound->setChecked(false);
+    QVERIFY(!marked(menus.soundMenu, menus.sound));
 }
 
 QTEST_MAIN(TableWindowTest)

@@ -17,9 +17,13 @@ ShellHost::ShellHost(Wiring wiring) : m_wiring(std::move(wiring)) {}
 
 QWidget *ShellHost::dialogParent() const
 {
-    // A refusal during the insurance question shows over the question.
+    // A refusal during the insurance question shows over the question. Before the table is first
+    // shown (a missing card back at start-up) a box has no window to sit over: Qt then centres it
+    // on the screen, where the table opens afterwards.
     QWidget *modal = QApplication::activeModalWidget();
-    return modal ? modal : m_wiring.window;
+    if (modal)
+        return modal;
+    return m_wiring.window && m_wiring.window->isVisible() ? m_wiring.window : nullptr;
 }
 
 bool ShellHost::showMessage(PlayerMessage message)

@@ -92,6 +92,12 @@ void DeckAndSoundTest::missingOrBrokenPicturesAreReportedAndChangeNothing()
     QCOMPARE(bare.modals.seen[0].text, QStringLiteral("Error: Selected deck image does not exist."));
     QCOMPARE(bare.modals.seen[0].icon, QMessageBox::Warning);
     QCOMPARE(bare.modals.seen[0].title, QStringLiteral("Quellard"));
+    // Shown before the table, in the middle of the screen where the table then opens.
+    const QPoint screenCentre = QGuiApplication::primaryScreen()->availableGeometry().center();
+    QVERIFY2((bare.modals.seen[0].centre - screenCentre).manhattanLength() <= 2,
+             qPrintable(QStringLiteral("the box is centred at %1,%2")
+                            .arg(bare.modals.seen[0].centre.x())
+                            .arg(bare.modals.seen[0].centre.y())));
     QCOMPARE(bare.modals.seen[1].text, QStringLiteral("Error: File does not exist"));
     QCOMPARE(bare.window->cardBack().toImage(), builtIn);
     QCOMPARE(ticks(bare)[0], true);

@@ -55,6 +55,7 @@ struct SeenMessage {
     QString text;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QMessageBox::StandardButtons buttons;
+    QPoint centre; // of the box on the screen
 };
 
 // Answers the next modal message boxes as they open, and records them. Never leaves a box blocking:
@@ -81,7 +82,8 @@ private:
         if (!modal)
             return;
         if (auto *box = qobject_cast<QMessageBox *>(modal)) {
-            seen << SeenMessage{box->windowTitle(), box->text(), box->icon(), box->standardButtons()};
+            seen << SeenMessage{box->windowTitle(), box->text(), box->icon(), box->standardButtons(),
+                                box->frameGeometry().center()};
             QMessageBox::StandardButton answer = m_answers.isEmpty() ? QMessageBox::NoButton : m_answers.takeFirst();
             QAbstractButton *button = answer != QMessageBox::NoButton ? box->button(answer) : nullptr;
             if (!button)

@@ -16,6 +16,16 @@ class ClickLabelAccessible : public QAccessibleWidget {
 public:
     explicit ClickLabelAccessible(ClickLabel *label) : QAccessibleWidget(label, QAccessible::Button) {}
 
+    // The label lies on a pad that carries its cursor; to assistive technology it belongs to the
+    // table itself.
+    QAccessibleInterface *parent() const override
+    {
+        for (QWidget *w = label()->parentWidget(); w; w = w->parentWidget())
+            if (qobject_cast<TableForm *>(w))
+                return QAccessible::queryAccessibleInterface(w);
+        return QAccessibleWidget::parent();
+    }
+
     QString text(QAccessible::Text t) const override
     {
         QString text = QAccessibleWidget::text(t);

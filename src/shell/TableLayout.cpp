@@ -87,6 +87,21 @@ void layOutAmounts(QWidget *form, TableControls &c)
     c.lblmoney = caption(form, "lblmoney", QStringLiteral("500"), twipsRect(480, 4560, 1335, 495), cash);
 }
 
+// A label that works as a button, at its place on the form. Qt gives a disabled widget the cursor
+// of its nearest enabled parent, but the chips and actions show the hand whether they are open or
+// not: so each lies on an enabled, invisible pad of its own size that carries the hand too.
+ClickLabel *clickLabel(QWidget *form, const char *name, const QRect &geometry)
+{
+    auto *pad = new QWidget(form);
+    pad->setObjectName(QLatin1String(name) + QStringLiteral("Pad"));
+    pad->setGeometry(geometry);
+    pad->setCursor(Qt::PointingHandCursor);
+    auto *label = new ClickLabel(QLatin1String(name), pad);
+    label->setGeometry(pad->rect());
+    label->setCursor(Qt::PointingHandCursor);
+    return label;
+}
+
 // A chip is a caption with a transparent click target laid over it. The target has no caption of
 // its own, so it carries the name a screen reader speaks, and white for its keyboard focus frame.
 ClickLabel *chip(QWidget *form, const char *name, const QRect &target, const char *captionName, const QString &amount,
@@ -95,10 +110,8 @@ ClickLabel *chip(QWidget *form, const char *name, const QRect &target, const cha
     QLabel *face = caption(form, captionName, QStringLiteral("£") + amount, captionArea,
                            fontFor(Typeface::SansSerif, 27.75, true), Qt::AlignHCenter | Qt::AlignTop);
     face->setCursor(Qt::PointingHandCursor);
-    auto *label = new ClickLabel(QLatin1String(name), form);
-    label->setGeometry(target);
+    ClickLabel *label = clickLabel(form, name, target);
     label->setToolTip(QStringLiteral("Bet £%1 (pounds)").arg(amount));
-    label->setCursor(Qt::PointingHandCursor);
     label->setAccessibleName(QStringLiteral("Bet £%1").arg(amount));
     whiteText(label);
     return label;
@@ -120,12 +133,10 @@ ClickLabel *action(QWidget *form, const char *name, const char *text, int left, 
 {
     const QRect geometry = twipsRect(left, 5640, 1095, 375);
     shape = new FilledShape(QLatin1String(shapeName), geometry, QColor::fromRgb(colours::kLightGrey), form);
-    auto *label = new ClickLabel(QLatin1String(name), form);
+    ClickLabel *label = clickLabel(form, name, geometry);
     label->setText(QLatin1String(text));
-    label->setGeometry(geometry);
     label->setFont(fontFor(Typeface::SansSerif, 13.5));
     label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    label->setCursor(Qt::PointingHandCursor);
     if (toolTip)
         label->setToolTip(QLatin1String(toolTip));
     // Black on the light shape; an action that is not open now shows greyed out.

@@ -23,6 +23,7 @@ private slots:
     void menusCarryTheirCaptionsAndExitWritesNothing();
     void largeAmountsReadAsPlainDecimals();
     void menusShowATickOrNothing();
+    void theHandShowsOverChipsAndActionsOpenOrNot();
 };
 
 void TableWindowTest::controlsStandWhereTheTableHasThem()
@@ -30,9 +31,10 @@ void TableWindowTest::controlsStandWhereTheTableHasThem()
     TableHarness table;
     auto row = [&](const QString &name, QRect twips) { // left, top, width, height
         QWidget *control = table.find(name);
-        QVERIFY2(control && control->parentWidget() == table.window->centralWidget(), qPrintable(name));
+        QVERIFY2(control && table.window->centralWidget()->isAncestorOf(control), qPrintable(name));
         const QRect pixels(twips.x() / 15, twips.y() / 15, twips.width() / 15, twips.height() / 15);
-        QVERIFY2(control->geometry() == pixels, qPrintable(name));
+        const QRect onForm(control->mapTo(table.window->centralWidget(), QPoint(0, 0)), control->size());
+        QVERIFY2(onForm == pixels, qPrintable(name));
     };
     for (int n = 1; n <= 7; ++n) {
         row(QStringLiteral("PicCom%1").arg(n), QRect(2520 + 360 * (n - 1), 480, 1095, 1455));
@@ -105,8 +107,8 @@ void TableWindowTest::hoverLightsOneActionAtATime()
     TableHarness table;
     table.load();
     auto moveOver = [&](const char *name, QPoint offset) {
-        QTest::mouseMove(table.window->centralWidget(),
-                         table.find(QString::fromLatin1(name))->geometry().topLeft() + offset);
+        QWidget *form = table.window->centralWidget();
+        QTest::mouseMove(form, table.find(QString::fromLatin1(name))->mapTo(form, QPoint(0, 0)) + offset);
     };
     auto lit = [&](int index) { // only the action at `index` (-1: none) is blue, the rest grey
         int n = 0;
@@ -198,6 +200,42 @@ void TableWindowTest::menusShowATickOrNothing()
     QVERIFY(marked(menus.soundMenu, menus.sound));
     menus.sound->setChecked(false);
     QVERIFY(!marked(menus.soundMenu, menus.sound));
+}
+
+void TableWindowTest::theHandShowsOverChipsAndActionsOpenOrNot()
+{
+    TableHarness table;
+    table.load();
+    QWidget *form = table.window->centralWidget();
+    // The cursor the window shows with the pointer at a point of a control, in the form's terms.
+    auto cursorAt = [&](const char *name, QPoint offset) {
+        QWidget *control = table.find(QString::fromLatin1(name));
+        QTest::mouseMove(form, QPoint(5, 5)); // from the felt's edge, so that every move enters
+        QTest::mouseMove(form, control->mapTo(form, QPoint(0, 0)) + offset);
+        return table.window->windowHandle()->cursor().shape();
+    };
+    auto hands = [&](QList<std::pair<const char *, QPoint>> places) {
+        for (const auto &[name, offset] : places)
+            QVERIFY2(cursorAt(name, offset) == Qt::PointingHandCursor, name);
+    };
+    const QPoint middle(20, 10), chipsLowerStrip(20, 42);
+    // At start Hit, Stand and Double are closed, the chips and New open.
+    hands({{"lblNew", middle},
+           {"lblHit", middle},
+           {"lblStand", middle},
+           {"lblDouble", middle},
+           {"lblBet5", middle},
+           {"Label3", chipsLowerStrip},
+           {"lblBet50", middle}});
+    QCOMPARE(cursorAt("Shape1", QPoint(300, 150)), Qt::ArrowCursor);
+    table.click(QStringLiteral("lblBet10"));
+    table.random.deal({card(10), card(10), card(8)});
+    table.click(QStringLiteral("lblNew")); // now the chips and New are closed
+    hands({{"lblNew", middle},
+           {"lblBet5", middle},
+           {"Label3", chipsLowerStrip},
+           {"lblBet10", middle},
+           {"lblHit", middle}});
 }
 
 QTEST_MAIN(TableWindowTest)

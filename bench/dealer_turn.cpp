@@ -25,7 +25,7 @@ namespace {
 // The sounds are started and forgotten by the real player too; this measures the window alone.
 class SilentSound final : public SoundPort {
 public:
-    void play(const QString &) override {}
+    void play(const std::string &) override {}
 };
 
 double cpuSeconds()
@@ -52,7 +52,7 @@ int main(int argc, char *argv[])
     ScriptedRandom random;
     SilentSound sound;
     TableWindowOptions options;
-    options.appFolder = QStringLiteral(QUELLARD_APP_DIR);
+    options.appFolder = QUELLARD_APP_DIR;
     options.random = &random;
     options.sound = &sound;
     options.pauseScale = 1.0; // the game's own pauses

@@ -1,31 +1,32 @@
 #include "shell/HelpMenu.h"
 
+#include "settings/AppPaths.h"
 #include "settings/FileChecks.h"
 #include "shell/AboutBox.h"
 #include "shell/HelpWindow.h"
 
-#include <QFile>
 #include <QWidget>
 
 namespace quellard {
 
-HelpMenu::HelpMenu(QWidget *owner, QString appFolder, UrlOpener opener)
+HelpMenu::HelpMenu(QWidget *owner, std::string appFolder, UrlOpener opener)
     : QObject(owner),
       m_owner(owner),
       m_appFolder(std::move(appFolder)),
       m_opener(std::move(opener))
 {}
 
-QString HelpMenu::helpFilePath() const { return m_appFolder + QStringLiteral("/help.html"); }
+std::string HelpMenu::helpFilePath() const { return appFilePath(m_appFolder, "help.html"); }
 
 void HelpMenu::mnuContentsClick()
 {
-    const QString path = helpFilePath();
+    const std::string path = helpFilePath();
     // Only the page's existence is tested: an empty or broken page is still the browser's to show.
-    if (fileExists(QFile::encodeName(path).toStdString())) {
-        // Whether the desktop managed to open it is not reported; the game simply carries on.
+    if (fileExists(path)) {
+        // Whether the desktop managed to open it is not reported; the game simply carries on. The
+        // address carries the path's bytes as they are, valid UTF-8 or not.
         if (m_opener)
-            m_opener(QUrl::fromLocalFile(path));
+            m_opener(QUrl::fromEncoded("file://" + QByteArray::fromStdString(path).toPercentEncoding("/")));
         return;
     }
     HelpWindow rules(m_owner);

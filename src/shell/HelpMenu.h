@@ -4,7 +4,7 @@
 
 #include <QObject>
 #include <QPointer>
-#include <QString>
+#include <string>
 
 class QWidget;
 
@@ -17,10 +17,11 @@ class HelpMenu : public QObject {
 
 public:
     // appFolder is the application's folder, the one holding the executable and help.html.
-    HelpMenu(QWidget *owner, QString appFolder, UrlOpener opener = openWithDesktop);
+    // The folder's path is the file system's bytes.
+    HelpMenu(QWidget *owner, std::string appFolder, UrlOpener opener = openWithDesktop);
 
     // The help page: help.html in the application's folder.
-    QString helpFilePath() const;
+    std::string helpFilePath() const;
 
 public slots:
     // Help > Contents: the help page in the browser when it exists, otherwise the built-in rules.
@@ -34,7 +35,7 @@ public slots:
 
 private:
     QPointer<QWidget> m_owner;
-    QString m_appFolder;
+    std::string m_appFolder;
     UrlOpener m_opener;
 };
 

@@ -1,5 +1,6 @@
 #include "shell/ShellHost.h"
 
+#include "settings/AppPaths.h"
 #include "shell/InsuranceDialog.h"
 #include "shell/Look.h"
 #include "shell/SoundPort.h"
@@ -48,7 +49,7 @@ bool ShellHost::soundSwitchOn() const { return m_wiring.soundSwitch && m_wiring.
 void ShellHost::playSound(std::string_view fileName)
 {
     if (m_wiring.sound)
-        m_wiring.sound->play(QDir(m_wiring.appFolder).filePath(QStringLiteral("sounds/") + qstring(fileName)));
+        m_wiring.sound->play(appFilePath(m_wiring.appFolder, "sounds", fileName));
 }
 
 double ShellHost::secondsSinceMidnight() const { return QTime::currentTime().msecsSinceStartOfDay() / 1000.0; }

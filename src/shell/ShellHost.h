@@ -4,8 +4,8 @@
 #include "shell/PlayerMessages.h"
 
 #include <QPointer>
-#include <QString>
 #include <functional>
+#include <string>
 
 class QAction;
 class QEventLoop;
@@ -24,7 +24,7 @@ public:
         QWidget *window = nullptr;
         const QAction *soundSwitch = nullptr;
         SoundPort *sound = nullptr;
-        QString appFolder;
+        std::string appFolder; // the file system's bytes
         std::function<void()> render;
         double pauseScale = 1.0; // tests shorten the pauses; 1 is the game's own timing
     };

@@ -2,11 +2,18 @@
 
 namespace quellard {
 
-class SoundPort;
+struct PcmSound;
 
-// The entry point of the sound module (sound/SoundEffects.cpp): a new player of sound files, owned
-// by the caller.
-using SoundModuleFactory = SoundPort *(*)();
-inline constexpr char kSoundModuleFactory[] = "quellard_create_sound_effects";
+// What the sound module (sound/SoundEffects.cpp) offers: the device's audio output, one sound at
+// a time. play() returns at once; a new sound cuts off the one still playing.
+class SoundOutput {
+public:
+    virtual ~SoundOutput() = default;
+    virtual void play(const PcmSound &sound) = 0;
+};
+
+// The module's entry point: a new output, owned by the caller.
+using SoundModuleFactory = SoundOutput *(*)();
+inline constexpr char kSoundModuleFactory[] = "quellard_create_sound_output";
 
 } // namespace quellard

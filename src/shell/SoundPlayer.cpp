@@ -1,47 +1,46 @@
 #include "shell/SoundPlayer.h"
 
+#include "settings/AppPaths.h"
 #include "settings/FileChecks.h"
 #include "shell/SoundModule.h"
+#include "shell/WavFile.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QFile>
-#include <QLibrary>
+
+#include <dlfcn.h>
 
 namespace quellard {
 
 namespace {
 
-// The module's factory, from the executable's folder.
-std::unique_ptr<SoundPort> loadSoundEffects()
+// The module's output. The module stays loaded for the rest of the run.
+std::unique_ptr<SoundOutput> loadSoundOutput(const std::string &folder)
 {
-    QLibrary module(QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral(QUELLARD_SOUND_MODULE)));
-    auto create = reinterpret_cast<SoundModuleFactory>(module.resolve(kSoundModuleFactory));
-    if (!create)
-        return nullptr;
-    // The module stays loaded for the rest of the run: QLibrary only unloads on unload().
-    return std::unique_ptr<SoundPort>(create());
+    void *module = ::dlopen(appFilePath(folder, QUELLARD_SOUND_MODULE).c_str(), RTLD_NOW | RTLD_LOCAL);
+    auto create = module ? reinterpret_cast<SoundModuleFactory>(::dlsym(module, kSoundModuleFactory)) : nullptr;
+    return std::unique_ptr<SoundOutput>(create ? create() : nullptr);
 }
 
 } // namespace
 
-SoundPlayer::SoundPlayer(QObject *parent) : QObject(parent) {}
+SoundPlayer::SoundPlayer(std::string moduleFolder) : m_moduleFolder(std::move(moduleFolder)) {}
 
 SoundPlayer::~SoundPlayer() = default;
 
-void SoundPlayer::play(const QString &path)
+void SoundPlayer::play(const std::string &path)
 {
-    const std::string found = findIgnoringCase(QFile::encodeName(path).toStdString());
-    if (!fileExists(found)) {
+    const std::string found = findIgnoringCase(path);
+    const std::optional<PcmSound> sound = fileExists(found) ? readWav(found) : std::nullopt;
+    if (!sound) {
         QApplication::beep();
         return;
     }
     if (!m_loadTried) {
         m_loadTried = true;
-        m_effects = loadSoundEffects();
+        m_output = loadSoundOutput(m_moduleFolder);
     }
-    if (m_effects)
-        m_effects->play(QFile::decodeName(QByteArray::fromStdString(found)));
+    if (m_output)
+        m_output->play(*sound);
 }
 
 } // namespace quellard

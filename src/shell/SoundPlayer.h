@@ -2,25 +2,31 @@
 
 #include "shell/SoundPort.h"
 
-#include <QObject>
 #include <memory>
+#include <string>
 
 namespace quellard {
 
-// The sound effects. Qt Multimedia and the audio stack under it (PulseAudio, its codecs, Qt
-// Network) live in a module beside the executable, loaded with the first sound rather than at
-// start-up: linking them into the program costs a fifth more start-up time and memory. A machine
-// without a sound device or without the module, a missing file or a broken one never holds up the
-// game: a missing file gives the desktop's alert instead, anything else stays silent.
-class SoundPlayer : public QObject, public SoundPort {
-    Q_OBJECT
+class SoundOutput;
+
+// The sound effects. The game reads each WAV file itself and hands the audio output only whole,
+// plain PCM sounds: a file cut short, with a broken header, empty or huge never reaches it, and so
+// can never hold up the game. A missing or unplayable file gives the desktop's alert instead.
+//
+// Qt Multimedia and the audio stack under it (PulseAudio and its libraries) live in a module beside
+// the executable, loaded with the first sound rather than at start-up: linking them into the
+// program costs a fifth more start-up time and memory. Without the module or a sound device the
+// game stays silent.
+class SoundPlayer : public SoundPort {
 public:
-    explicit SoundPlayer(QObject *parent = nullptr);
+    // moduleFolder holds the module: the executable's folder.
+    explicit SoundPlayer(std::string moduleFolder);
     ~SoundPlayer() override;
-    void play(const QString &path) override;
+    void play(const std::string &path) override;
 
 private:
-    std::unique_ptr<SoundPort> m_effects; // from the module, once a sound has been asked for
+    std::string m_moduleFolder;
+    std::unique_ptr<SoundOutput> m_output; // from the module, once a sound has been asked for
     bool m_loadTried = false;
 };
 

@@ -1,14 +1,15 @@
 #pragma once
 
-#include <QString>
+#include <string>
 
 namespace quellard {
 
-// Plays a sound file and returns at once. A new sound replaces one that is still playing.
+// Plays a sound file and returns at once. A new sound replaces one that is still playing. The path
+// is the file system's own bytes.
 class SoundPort {
 public:
     virtual ~SoundPort() = default;
-    virtual void play(const QString &path) = 0;
+    virtual void play(const std::string &path) = 0;
 };
 
 } // namespace quellard

@@ -1,8 +1,10 @@
 #include "shell/TableWindow.h"
 
 #include "game/Amount.h"
+#include "shell/CardBackPicture.h"
 #include "shell/CardSlotWidget.h"
 #include "shell/ClickLabel.h"
+#include "shell/ExecutableFolder.h"
 #include "shell/HelpMenu.h"
 #include "shell/HoverHighlight.h"
 #include "shell/Look.h"
@@ -13,7 +15,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QImageReader>
+#include <QFile>
 #include <QLabel>
 #include <QLayout>
 #include <QMenu>
@@ -23,10 +25,8 @@ namespace quellard {
 
 namespace {
 
-QString folderOrExecutables(const QString &folder)
-{
-    return folder.isEmpty() ? QCoreApplication::applicationDirPath() : folder;
-}
+// The application's folder: the executable's own unless a test names one.
+std::string folderOrExecutables(const std::string &folder) { return folder.empty() ? executableFolder() : folder; }
 
 // The form: the window's own surface, dark grey around the felt.
 QWidget *createForm(QMainWindow *window)
@@ -59,16 +59,16 @@ TableWindow::TableWindow(const TableWindowOptions &options, QWidget *parent)
                               Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       m_appFolder(folderOrExecutables(options.appFolder)),
       m_ownedRandom(options.random ? nullptr : std::make_unique<ClockSeededRandom>()),
-      m_ownedSound(options.sound ? nullptr : std::make_unique<SoundPlayer>()),
+      m_ownedSound(options.sound ? nullptr : std::make_unique<SoundPlayer>(executableFolder())),
       m_cardBack(designTimeCardBack()),
       m_controls(layOutTable(createForm(this), m_cardBack)),
       m_menus(buildTableMenus(this)),
       m_host({this, m_menus.sound, options.sound ? options.sound : m_ownedSound.get(), m_appFolder,
               [this] { render(); }, options.pauseScale}),
       m_game(m_host, options.random ? *options.random : *m_ownedRandom, options.table),
-      m_settings(m_appFolder.toStdString(), options.userSettingsFolder.isEmpty()
-                                                ? userSettingsFolder()
-                                                : options.userSettingsFolder.toStdString()),
+      m_settings(m_appFolder, options.userSettingsFolder.isEmpty()
+                                  ? userSettingsFolder()
+                                  : QFile::encodeName(options.userSettingsFolder).toStdString()),
       m_deckBacks(m_settings, *this),
       m_soundSwitch(m_settings)
 {
@@ -224,8 +224,7 @@ void TableWindow::reportProblem(DeckBackProblem problem) { m_host.showMessage(pl
 
 bool TableWindow::showCardBack(const std::string &path)
 {
-    QImageReader reader(QString::fromStdString(path));
-    const QImage picture = reader.read();
+    const QImage picture = readCardBackPicture(path);
     if (picture.isNull()) {
         m_host.showMessage(PlayerMessage::DeckImageUnreadable);
         return false;

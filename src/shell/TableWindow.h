@@ -21,7 +21,7 @@ class HoverHighlight;
 class SoundPort;
 
 struct TableWindowOptions {
-    QString appFolder = {};             // the executable's folder when empty
+    std::string appFolder = {};         // as the file system's bytes; the executable's folder when empty
     RandomSource *random = nullptr;     // a clock-seeded source when null
     SoundPort *sound = nullptr;         // Qt Multimedia when null
     double pauseScale = 1.0;            // tests shorten the dealer's pauses
@@ -49,7 +49,6 @@ public:
     const Game &game() const { return m_game; }
     const TableMenus &menus() const { return m_menus; }
     const QPixmap &cardBack() const { return m_cardBack; }
-    QString appFolder() const { return m_appFolder; }
     bool dealerPausing() const { return m_host.pausing(); }
 
     // Shows the game's state: amounts, cards, which actions are open.
@@ -75,7 +74,7 @@ private:
     bool showCardBack(const std::string &path) override;
     void setTick(std::size_t item, bool ticked) override;
 
-    QString m_appFolder;
+    std::string m_appFolder; // the file system's bytes
     std::unique_ptr<RandomSource> m_ownedRandom;
     std::unique_ptr<SoundPort> m_ownedSound;
     QPixmap m_cardBack;

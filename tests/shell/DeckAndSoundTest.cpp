@@ -6,6 +6,8 @@
 #include <QAction>
 #include <QMenu>
 #include <QtTest>
+#include <filesystem>
+#include <fstream>
 
 using namespace quellard;
 using namespace quellard::testing;
@@ -17,6 +19,7 @@ private slots:
     void aChosenBackShowsAtOnceEvenMidGameAndIsRememberedAcrossStarts();
     void missingOrBrokenPicturesAreReportedAndChangeNothing();
     void theSoundSwitchIsRememberedAndSilencesAllButInsurance();
+    void aFolderWhoseNameIsNotUtf8IsTheGamesOwn();
 };
 
 namespace {
@@ -75,7 +78,7 @@ void DeckAndSoundTest::aChosenBackShowsAtOnceEvenMidGameAndIsRememberedAcrossSta
     QCOMPARE(settingsText(table), QStringLiteral("[Deck]\r\nDefault=imglake.gif\r\n[Settings]\r\nSounds=0\r\n"));
 
     TableWindow again(
-        {.appFolder = table.folder.path(), .random = &table.random, .sound = &table.sound}); // the next start
+        {.appFolder = table.folder.bytes(), .random = &table.random, .sound = &table.sound}); // the next start
     again.formLoad();
     QVERIFY(!again.menus().sound->isChecked());
     QCOMPARE(again.cardBack().toImage(), table.window->cardBack().toImage());
@@ -103,17 +106,55 @@ void DeckAndSoundTest::missingOrBrokenPicturesAreReportedAndChangeNothing()
     QCOMPARE(ticks(bare)[0], true);
     QVERIFY(!QFileInfo::exists(bare.folder.file(QStringLiteral("Quellard.ini"))));
 
-    TableHarness broken;
-    QFile file(broken.folder.file(QStringLiteral("images/imgbig_cat.gif")));
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write("GIF89a this is not a picture") > 0);
-    file.close();
-    broken.load();
-    const QImage before = broken.window->cardBack().toImage();
-    choose(broken, "mnuBigCat");
-    QCOMPARE(broken.modals.seen.size(), 1);
-    QVERIFY(broken.modals.seen[0].text.startsWith(QStringLiteral("Error:")));
-    QCOMPARE(broken.window->cardBack().toImage(), before);
-    QVERIFY(!settingsText(broken).contains(QStringLiteral("imgbig_cat")));
+    // A picture that is no picture, and one cut short that would decode in part, are refused alike:
+    // shown, the second would have a black lower half, and be remembered.
+    for (const bool halfAPicture : {false, true}) {
+        TableHarness broken;
+        QFile file(broken.folder.file(QStringLiteral("images/imgbig_cat.gif")));
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        const QByteArray whole = file.readAll();
+        QVERIFY(file.resize(0) && file.seek(0));
+        file.write(halfAPicture ? whole.left(whole.size() / 2) : QByteArray("GIF89a this is not a picture"));
+        file.close();
+        broken.load();
+        const QImage before = broken.window->cardBack().toImage();
+        choose(broken, "mnuBigCat");
+        QCOMPARE(broken.modals.seen.size(), 1);
+        QCOMPARE(broken.modals.seen[0].text, QStringLiteral("Error: Selected deck image could not be read."));
+        QCOMPARE(broken.window->cardBack().toImage(), before);
+        QVERIFY(!settingsText(broken).contains(QStringLiteral("imgbig_cat")));
+    }
+}
+
+void DeckAndSoundTest::aFolderWhoseNameIsNotUtf8IsTheGamesOwn()
+{
+    // The game's folder named with a Latin-1 byte: pictures, sounds, settings and help come from
+    // there, byte for byte, and nothing from the working folder.
+    QTemporaryDir base;
+    const std::string folder = QFile::encodeName(base.path()).toStdString() + "/caf\xe9";
+    namespace fs = std::filesystem;
+    fs::create_directories(folder + "/images");
+    fs::copy_file(QUELLARD_ASSETS_DIR "/images/imglake.gif", folder + "/images/imglake.gif");
+    fs::copy_file(QUELLARD_ASSETS_DIR "/help.html", folder + "/help.html");
+    std::ofstream(folder + "/Quellard.ini", std::ios::binary) << "[Deck]\r\nDefault=imglake.gif\r\n";
+    RecordingSound sound;
+    QList<QUrl> opened;
+    TableWindow window({.appFolder = folder, .sound = &sound, .opener = [&opened](const QUrl &url) {
+                            opened << url;
+                            return true;
+                        }});
+    ModalAnswerer modals;
+    window.formLoad();
+    QVERIFY(modals.seen.isEmpty());
+    QCOMPARE(window.cardBack().toImage().convertToFormat(QImage::Format_RGB32),
+             QImage(QStringLiteral(QUELLARD_ASSETS_DIR "/images/imglake.gif")).convertToFormat(QImage::Format_RGB32));
+    window.menus().sound->trigger();
+    std::ifstream written(folder + "/Quellard.ini", std::ios::binary);
+    QCOMPARE(std::string(std::istreambuf_iterator<char>(written), {}),
+             std::string("[Deck]\r\nDefault=imglake.gif\r\n[Settings]\r\nSounds=0\r\n"));
+    window.menus().contents->trigger();
+    QCOMPARE(opened.value(0).toEncoded(),
+             QFile::encodeName(base.path()).toPercentEncoding("/").prepend("file://") + "/caf%E9/help.html");
 }
 
 void DeckAndSoundTest::theSoundSwitchIsRememberedAndSilencesAllButInsurance()

@@ -125,7 +125,7 @@ private slots:
 
         QWidget table;
         QList<QUrl> opened;
-        HelpMenu menu(&table, appFolder.path(), recorder(opened));
+        HelpMenu menu(&table, QFile::encodeName(appFolder.path()).toStdString(), recorder(opened));
         QWidget *rulesOwner = nullptr;
         const QStringList modals = modalsDuring([&] { menu.mnuContentsClick(); },
                                                 [&](QDialog &dialog) { rulesOwner = dialog.parentWidget(); });
@@ -138,7 +138,7 @@ private slots:
     {
         QWidget table;
         QList<QUrl> opened; // the desktop cannot open them: still nothing is reported
-        HelpMenu menu(&table, QDir::tempPath(), recorder(opened, false));
+        HelpMenu menu(&table, "/tmp", recorder(opened, false));
         QCOMPARE(modalsDuring([&] {
                      menu.mnuFeedRepBugClick();
                      menu.mnuHomepageClick();
@@ -193,7 +193,7 @@ private slots:
     void aboutFromTheMenu()
     {
         QWidget table;
-        HelpMenu menu(&table, QDir::tempPath(), [](const QUrl &) { return true; });
+        HelpMenu menu(&table, "/tmp", [](const QUrl &) { return true; });
         QWidget *owner = nullptr;
         bool closedByButton = false;
         const QStringList modals = modalsDuring(

@@ -90,7 +90,7 @@ private slots:
 
         QFile::remove(m_folder.file(QStringLiteral("images/imglake.gif"))); // so that choosing it is refused
         m_window = std::make_unique<TableWindow>(
-            TableWindowOptions{m_folder.path(), &m_random, &m_sound, 0.0, [](const QUrl &) { return true; }});
+            TableWindowOptions{m_folder.bytes(), &m_random, &m_sound, 0.0, [](const QUrl &) { return true; }});
         m_window->formLoad();
         m_window->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));

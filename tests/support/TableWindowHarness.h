@@ -23,7 +23,7 @@ namespace quellard::testing {
 class RecordingSound : public SoundPort {
 public:
     QStringList played;
-    void play(const QString &path) override { played << QFileInfo(path).fileName(); }
+    void play(const std::string &path) override { played << QFileInfo(QFile::decodeName(path.c_str())).fileName(); }
 };
 
 // A player's application folder in a temporary directory, with the game's card backs and sounds.
@@ -36,6 +36,7 @@ public:
         copyFolder(QStringLiteral("sounds"));
     }
     QString path() const { return m_dir.path(); }
+    std::string bytes() const { return QFile::encodeName(m_dir.path()).toStdString(); }
     QString file(const QString &name) const { return m_dir.filePath(name); }
 
 private:
@@ -114,7 +115,7 @@ struct TableHarness {
     explicit TableHarness(bool withPictures = true, double pauseScale = 0.0) : folder(withPictures)
     {
         TableWindowOptions options;
-        options.appFolder = folder.path();
+        options.appFolder = folder.bytes();
         options.random = &random;
         options.sound = &sound;
         options.pauseScale = pauseScale;

@@ -1,0 +1,20 @@
+#include "shell/ExecutableFolder.h"
+
+#include <QCoreApplication>
+#include <QFile>
+
+#include <filesystem>
+#include <system_error>
+
+namespace quellard {
+
+std::string executableFolder()
+{
+    std::error_code error;
+    const std::filesystem::path executable = std::filesystem::read_symlink("/proc/self/exe", error);
+    if (!error && executable.has_parent_path())
+        return executable.parent_path().string();
+    return QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString();
+}
+
+} // namespace quellard

@@ -1,6 +1,7 @@
 #include "settings/IniFile.h"
 
 #include "settings/FileText.h"
+#include "settings/FileWrite.h"
 #include "settings/IniText.h"
 
 #include <utility>
@@ -37,7 +38,7 @@ bool IniFile::write(std::string_view section, std::string_view key, std::string_
         return false;
     if (file.status == FileReadStatus::Read && *changed == file.bytes)
         return true;
-    return replaceFileText(m_path, *changed);
+    return writeFileText(m_path, *changed);
 }
 
 } // namespace quellard

@@ -2,6 +2,7 @@
 
 #include "settings/ApplicationTitle.h"
 #include "settings/FileChecks.h"
+#include "settings/FileWrite.h"
 #include "settings/IniFile.h"
 
 #include <cstdlib>
@@ -52,6 +53,8 @@ bool SettingsStore::writeSetting(std::string_view section, std::string_view key,
     }
     return IniFile(path).write(section, key, value);
 }
+
+void SettingsStore::finishInterruptedWrites() const { quellard::finishInterruptedWrites(settingsFilePath()); }
 
 std::string userSettingsFolder(const char *xdgConfigHome, const char *home)
 {

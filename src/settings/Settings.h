@@ -41,6 +41,9 @@ public:
     // of the run whether or not it could be saved, and tells the player nothing.
     bool writeSetting(std::string_view section, std::string_view key, std::string_view value) const;
 
+    // Finishes a write of the settings file that was cut short, and clears away what it left.
+    void finishInterruptedWrites() const;
+
 private:
     std::string m_folder;
     std::string m_userFolder;

@@ -90,6 +90,9 @@ TableWindow::~TableWindow() = default;
 
 void TableWindow::formLoad()
 {
+    // A write of the settings cut short last time (the game killed, the machine off) is finished
+    // first, so that the stored choices read whole.
+    m_settings.finishInterruptedWrites();
     // 1. Sound on unless the stored switch says otherwise (step 5).
     m_menus.sound->setChecked(true);
     // 2.-3. Only the chips and New are open, one face-down dealer card and two player cards show:

@@ -6,11 +6,9 @@
 
 #include <gtest/gtest.h>
 
-#include <csignal>
 #include <filesystem>
 #include <string>
 
-#include <sys/resource.h>
 #include <sys/stat.h>
 
 namespace quellard {
@@ -37,41 +35,6 @@ TEST(SettingsStore, ReadsTheFileAsItIsNowAndNeverCreatesIt)
     folder.write("Quellard.ini", "[Deck]\nDefault=" + std::string(200, 'x') + "\n");
     EXPECT_EQ(store.readSetting("Deck", "Default"), std::string(154, 'x'));
     EXPECT_EQ(store.readSetting("Deck", "Missing", "on  "), "on") << "a default loses its trailing blanks";
-}
-
-// A write cut short part-way (here by a file size limit, which binds even the superuser) must
-// leave the old file whole.
-TEST(SettingsStore, FailedWriteKeepsTheOldFile)
-{
-    TempFolder folder;
-    const std::string old = "; mine\r\n[Deck]\r\nDefault=imglake.gif\r\n";
-    folder.write("Quellard.ini", old);
-
-    rlimit saved{};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
-    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit small = saved;
-    small.rlim_cur = 16;
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    const bool written = SettingsStore(folder.str()).writeSetting("Settings", "Sounds", "0");
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, previousHandler);
-
-    EXPECT_FALSE(written);
-    EXPECT_EQ(folder.read("Quellard.ini"), old);
-    EXPECT_EQ(folder.entries(), 1);
-}
-
-TEST(SettingsStore, WriteKeepsPermissionsAndLinks)
-{
-    TempFolder folder;
-    const std::string target = folder.write("elsewhere/Quellard.ini", "[Deck]\nDefault=a\n");
-    std::filesystem::permissions(target, std::filesystem::perms(0640));
-    std::filesystem::create_symlink(target, folder.file("Quellard.ini"));
-
-    EXPECT_TRUE(SettingsStore(folder.str()).writeSetting("Deck", "Default", "b"));
-    EXPECT_EQ(folder.read("elsewhere/Quellard.ini"), "[Deck]\nDefault=b\n");
-    EXPECT_EQ(std::filesystem::status(target).permissions(), std::filesystem::perms(0640));
 }
 
 TEST(SettingsStore, MovesToThePlayersFolderWhenTheGamesFolderIsNotTheirs)

@@ -1,0 +1,128 @@
+#include "settings/FileWrite.h"
+
+#include "settings/Descriptor.h"
+#include "settings/FileChecks.h"
+#include "settings/FileText.h"
+
+#include <atomic>
+#include <cerrno>
+#include <csignal>
+#include <cstdlib>
+#include <filesystem>
+#include <system_error>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+
+namespace quellard {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// The hidden names beside the file: ".Quellard.ini.writing-PID-N" while a new copy is being made,
+// ".Quellard.ini.pending-PID" once it is whole.
+std::string sideName(const fs::path &file, const char *kind, std::string_view suffix)
+{
+    std::string name = ".";
+    name += file.filename().string();
+    name += kind;
+    name += std::to_string(::getpid());
+    name += suffix;
+    return (file.parent_path() / name).string();
+}
+
+void syncFolder(const fs::path &folder)
+{
+    Descriptor dir(::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (dir.valid())
+        ::fsync(dir.get());
+}
+
+// A whole new file with the bytes, made under a temporary name and renamed to `to`.
+bool writeNewFile(const fs::path &beside, const std::string &to, std::string_view bytes)
+{
+    static std::atomic<unsigned> counter{0};
+    const std::string temporary = sideName(beside, ".writing-", "-" + std::to_string(counter++));
+    // 0666 less the umask, as for any new file.
+    Descriptor file(::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
+    bool ok = file.valid() && writeAll(file.get(), bytes) && ::fsync(file.get()) == 0;
+    ok = file.close() && ok;
+    ok = ok && ::rename(temporary.c_str(), to.c_str()) == 0;
+    if (!ok)
+        ::unlink(temporary.c_str());
+    return ok;
+}
+
+// Writes the bytes over the file's content where it lies.
+bool writeInPlace(const std::string &path, std::string_view bytes)
+{
+    Descriptor file(::open(path.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC));
+    if (!file.valid())
+        return false;
+    bool ok = writeAll(file.get(), bytes);
+    ok = ok && ::ftruncate(file.get(), off_t(bytes.size())) == 0;
+    ok = ok && ::fsync(file.get()) == 0;
+    return file.close() && ok;
+}
+
+// Whether the process that left a side file is gone: its number follows the kind in the name.
+bool writerIsGone(const std::string &name, const std::string &kind)
+{
+    const long pid = std::strtol(name.c_str() + kind.size(), nullptr, 10);
+    return pid > 0 && pid != ::getpid() && ::kill(pid_t(pid), 0) != 0 && errno == ESRCH;
+}
+
+} // namespace
+
+bool writeFileText(const std::string &path, std::string_view bytes)
+{
+    const fs::path file(path);
+    struct stat existing {};
+    if (::stat(path.c_str(), &existing) != 0)
+        return errno == ENOENT && writeNewFile(file, path, bytes);
+    if (!S_ISREG(existing.st_mode) || !playerCanWrite(path))
+        return false;
+
+    // 1. The new content, whole, beside the file, when the folder takes it. A folder that takes
+    //    files but fails to take this one (a full disk) is a reason to stop before the file is
+    //    touched.
+    const std::string pending = sideName(file, ".pending-", "");
+    const bool journal = ::access(file.parent_path().empty() ? "." : file.parent_path().c_str(), W_OK | X_OK) == 0;
+    if (journal && !writeNewFile(file, pending, bytes))
+        return false;
+    // 2. The file itself. Should that fail part-way, its old content goes back.
+    const FileText old = readFileText(path);
+    const bool written = writeInPlace(path, bytes);
+    if (!written && old.status == FileReadStatus::Read)
+        writeInPlace(path, old.bytes);
+    // 3. Done: the pending copy goes.
+    if (journal) {
+        ::unlink(pending.c_str());
+        syncFolder(file.parent_path());
+    }
+    return written;
+}
+
+void finishInterruptedWrites(const std::string &path)
+{
+    const fs::path file(path);
+    const std::string pendingKind = "." + file.filename().string() + ".pending-";
+    const std::string writingKind = "." + file.filename().string() + ".writing-";
+    std::error_code error;
+    for (const auto &entry : fs::directory_iterator(file.parent_path().empty() ? "." : file.parent_path(), error)) {
+        const std::string name = entry.path().filename().string();
+        const bool pending = name.rfind(pendingKind, 0) == 0;
+        if (!(pending || name.rfind(writingKind, 0) == 0) || !writerIsGone(name, pending ? pendingKind : writingKind))
+            continue;
+        // A pending copy is whole: the write it belongs to is finished with it.
+        if (pending) {
+            const FileText copy = readFileText(entry.path().string());
+            if (copy.status == FileReadStatus::Read && playerCanWrite(path))
+                writeInPlace(path, copy.bytes);
+        }
+        fs::remove(entry.path(), error);
+    }
+}
+
+} // namespace quellard

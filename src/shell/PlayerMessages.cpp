@@ -1,6 +1,7 @@
 #include "shell/PlayerMessages.h"
 
 #include "shell/Look.h"
+#include "shell/ScreenPlacement.h"
 
 #include <QMessageBox>
 
@@ -32,6 +33,21 @@ Wording wording(PlayerMessage message)
     return {"", QMessageBox::NoIcon, QMessageBox::Ok};
 }
 
+// A box with no window to sit over opens in the middle of the screen, as the table does. Qt's own
+// placement guesses a frame for windows it has not seen framed yet, and lands off centre.
+class MessageBox : public QMessageBox {
+public:
+    using QMessageBox::QMessageBox;
+
+protected:
+    void showEvent(QShowEvent *event) override
+    {
+        QMessageBox::showEvent(event); // gives the box its final size
+        if (!parentWidget())
+            centreOnScreen(*this, nullptr);
+    }
+};
+
 } // namespace
 
 PlayerMessage playerMessage(Refusal refusal)
@@ -48,7 +64,7 @@ PlayerMessage playerMessage(DeckBackProblem problem)
 bool showPlayerMessage(PlayerMessage message, QWidget *parent)
 {
     const Wording w = wording(message);
-    QMessageBox box(w.icon, applicationTitle(), QString::fromUtf8(w.text), w.buttons, parent);
+    MessageBox box(w.icon, applicationTitle(), QString::fromUtf8(w.text), w.buttons, parent);
     return box.exec() == QMessageBox::Yes;
 }
 

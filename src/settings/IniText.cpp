@@ -166,7 +166,9 @@ bool iniCanStore(std::string_view section, std::string_view key, std::string_vie
     section = callersName(section);
     key = callersName(key);
     const auto hasBreak = [](std::string_view s) { return s.find_first_of(kNewLine) != std::string_view::npos; };
-    if (section.empty() || key.empty() || hasBreak(section) || hasBreak(key) || hasBreak(value))
+    // A name that the file's own trimming would change (a tab at either end) could not be read back.
+    if (section.empty() || key.empty() || trimmed(section) != section || trimmed(key) != key || hasBreak(section) ||
+        hasBreak(key) || hasBreak(value))
         return false;
     return section.find(']') == std::string_view::npos && key.find('=') == std::string_view::npos &&
            key.front() != '[' && key.front() != ';';

@@ -24,8 +24,8 @@ namespace quellard {
 std::optional<std::string> iniValue(std::string_view text, std::string_view section, std::string_view key);
 
 // True when the section, key and value can be written without changing the file's structure:
-// names that are not blank, no line break anywhere, no ']' in the section name, no '=' in the key
-// and a key that does not begin like a section line or a comment.
+// names that are not blank and have no tab at either end, no line break anywhere, no ']' in the
+// section name, no '=' in the key and a key that does not begin like a section line or a comment.
 bool iniCanStore(std::string_view section, std::string_view key, std::string_view value);
 
 // The text with the key set to the value, or nothing when iniCanStore refuses the names. An

@@ -5,8 +5,7 @@
 #include <optional>
 #include <string>
 
-namespace quellard {
-namespace {
+namespace quellard::testing {
 
 TEST(IniText, ReadsAsAProfileReaderWould)
 {
@@ -66,13 +65,12 @@ TEST(IniText, WriteChangesOnlyWhatItMust)
 
 TEST(IniText, RefusesWhatWouldChangeTheFileStructure)
 {
-    const char *const refused[][3] = {{"  ", "k", "v"}, {"S]", "k", "v"}, {"S", "k=", "v"},
-                                      {"S", ";k", "v"}, {"S", "[k", "v"}, {"S", "k", "a\r[T]"}};
+    const char *const refused[][3] = {{"  ", "k", "v"}, {"S]", "k", "v"},     {"S", "k=", "v"}, {"S", ";k", "v"},
+                                      {"S", "[k", "v"}, {"S", "k", "a\r[T]"}, {"S", "\t", "v"}, {"S", "k\t", "v"}};
     for (const auto &[section, key, value] : refused) {
         SCOPED_TRACE(std::string(section) + "|" + key + "|" + value);
         EXPECT_FALSE(iniWithValue("[S]\nk=1\n", section, key, value));
     }
 }
 
-} // namespace
-} // namespace quellard
+} // namespace quellard::testing

@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <system_error>
+#include <vector>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -109,20 +110,25 @@ void finishInterruptedWrites(const std::string &path)
     const fs::path file(path);
     const std::string pendingKind = "." + file.filename().string() + ".pending-";
     const std::string writingKind = "." + file.filename().string() + ".writing-";
+    std::vector<fs::path> leftovers;
+    fs::path newestPending;
     std::error_code error;
     for (const auto &entry : fs::directory_iterator(file.parent_path().empty() ? "." : file.parent_path(), error)) {
         const std::string name = entry.path().filename().string();
         const bool pending = name.rfind(pendingKind, 0) == 0;
         if (!(pending || name.rfind(writingKind, 0) == 0) || !writerIsGone(name, pending ? pendingKind : writingKind))
             continue;
-        // A pending copy is whole: the write it belongs to is finished with it.
-        if (pending) {
-            const FileText copy = readFileText(entry.path().string());
-            if (copy.status == FileReadStatus::Read && playerCanWrite(path))
-                writeInPlace(path, copy.bytes);
-        }
-        fs::remove(entry.path(), error);
+        leftovers.push_back(entry.path());
+        // Of the whole copies left by games that are gone, the last one written is the latest choice.
+        if (pending && (newestPending.empty() ||
+                        fs::last_write_time(entry.path(), error) > fs::last_write_time(newestPending, error)))
+            newestPending = entry.path();
     }
+    const FileText copy = newestPending.empty() ? FileText{} : readFileText(newestPending.string());
+    if (copy.status == FileReadStatus::Read && playerCanWrite(path))
+        writeInPlace(path, copy.bytes);
+    for (const fs::path &leftover : leftovers)
+        fs::remove(leftover, error);
 }
 
 } // namespace quellard

@@ -3,6 +3,7 @@
 # (scripts/install-deps names them, group by group). make itself: sudo apt-get install make.
 #   make run / make test   the same as ./play and ./test
 #   make test-sanitize     every test again under AddressSanitizer and UndefinedBehaviorSanitizer
+#   make soak              a long run of random play through the window (SOAK_ACTIONS, SOAK_SEED)
 #   make package           the Debian package, build/quellard_<version>_<arch>.deb
 #   make bench             start-up, dealer's-turn and game benchmarks (Release build, private Xvfb)
 #   make tidy              clang-tidy over src/ (Clang build)
@@ -17,7 +18,10 @@ BENCH_RUNS ?= $(or $(QUELLARD_BENCH_RUNS),10)
 FUZZ_SECONDS ?= 60
 OUT ?= table.png
 
-.PHONY: run test test-sanitize package bench tidy fuzz format format-check screenshot assets clean
+SOAK_ACTIONS ?= 200000
+SOAK_SEED ?= $(shell date +%s)
+
+.PHONY: run test test-sanitize soak package bench tidy fuzz format format-check screenshot assets clean
 
 run:
 	@./play
@@ -30,6 +34,16 @@ test-sanitize:
 	@scripts/configure sanitize
 	@cmake --build --preset sanitize
 	@ctest --preset sanitize --parallel $$(nproc)
+
+# The random play of the test suite, long, on a seed of its own; a failure names the seed, and
+# SOAK_SEED=<it> plays the same game again.
+soak:
+	@scripts/install-deps play test
+	@scripts/configure default
+	@cmake --build --preset default --target RandomPlayTest
+	@echo "soak: $(SOAK_ACTIONS) actions from seed $(SOAK_SEED)"
+	@QT_QPA_PLATFORM=offscreen QUELLARD_PLAY_SEED=$(SOAK_SEED) QUELLARD_PLAY_ACTIONS=$(SOAK_ACTIONS) \
+	  build/tests/RandomPlayTest -maxwarnings 0 | grep -v '^PASS\|^\*\*\*\|^Config\|propagateSizeHints'
 
 package:
 	@scripts/build-package

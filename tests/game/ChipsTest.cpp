@@ -2,41 +2,24 @@
 
 #include <gtest/gtest.h>
 
-namespace quellard {
-namespace {
+namespace quellard::testing {
 
-using namespace quellard::testing;
-
-TEST(Chips, MoveWhileTheCashCoversThemAndABrokePlayerIsAskedToStartAgain)
+// A chip moves from the cash to the bet while the cash covers it, to the last penny; with nothing
+// left at all the player is asked to start again instead, and the chip is not placed.
+TEST(Chips, MoveWhileTheCashCoversThem)
 {
-    struct Case {
-        double cash, bet;
-        int chip;
-        bool yes;
-        double cashAfter, betAfter;
-        int refusals, questions;
-    };
-    const Case cases[] = {
-        {500, 0, 50, false, 450, 50, 0, 0}, {50, 0, 50, false, 0, 50, 0, 0},
-        {9.5, 0, 10, false, 9.5, 0, 1, 0},  {0, 20, 5, false, 0, 20, 1, 0}, // all staked: refused, not asked
-        {0, 0, 10, false, 0, 0, 0, 1},      {0, 0, 50, true, 500, 0, 0, 1}, // the fresh start places no chip
-    };
-    for (const Case &c : cases) {
-        GameOnTable g(tableWith(c.cash, c.bet));
-        g.host.startAgain = c.yes;
-        if (c.chip == 5)
-            g.game.lblBet5Click();
-        else if (c.chip == 10)
-            g.game.lblBet10Click();
-        else
-            g.game.lblBet50Click();
-        SCOPED_TRACE(::testing::Message() << "cash " << c.cash << " bet " << c.bet);
-        EXPECT_EQ(g.table().cash, c.cashAfter);
-        EXPECT_EQ(g.table().bet, c.betAfter);
-        EXPECT_EQ(g.host.refusals, std::vector<Refusal>(std::size_t(c.refusals), Refusal::NotEnoughMoney));
-        EXPECT_EQ(g.host.startAgainQuestions, c.questions);
+    const std::tuple<int, double, double, double, double> cases[] = {
+        // chip, cash, bet, cash and bet after
+        {5, 5, 0, 0, 5},    {5, 4.5, 0, 4.5, 0},      {10, 10, 0, 0, 10}, {10, 9.5, 0, 9.5, 0},
+        {50, 50, 0, 0, 50}, {50, 49.5, 10, 49.5, 10}, {5, 0, 20, 0, 20},  {50, 0, 0, 500, 0}};
+    for (const auto &[chip, cash, bet, cashAfter, betAfter] : cases) {
+        GameOnTable g(tableWith(cash, bet));
+        g.host.startAgain = true;
+        chip == 5 ? g.game.lblBet5Click() : chip == 10 ? g.game.lblBet10Click() : g.game.lblBet50Click();
+        EXPECT_EQ(std::pair(g.table().cash, g.table().bet), std::pair(cashAfter, betAfter)) << chip << " from " << cash;
+        EXPECT_EQ(g.host.refusals.size(), cash == cashAfter && cash + bet > 0 ? 1u : 0u) << chip << " from " << cash;
+        EXPECT_EQ(g.host.startAgainQuestions, cash + bet == 0 ? 1 : 0);
     }
 }
 
-} // namespace
-} // namespace quellard
+} // namespace quellard::testing

@@ -3,64 +3,69 @@
 
 #include <gtest/gtest.h>
 
-namespace quellard {
-namespace {
+namespace quellard::testing {
 
-using namespace quellard::testing;
+// The dealer draws below 17 and stands on every 17, soft or hard, after a pause before each card.
+TEST(DealerTurn, DrawsBelowSeventeenAndStandsOnEverySeventeen)
+{
+    struct Case {
+        int up;
+        std::initializer_list<int> draws; // an aggregate keeps the list's cards alive; a tuple would not
+        double total;
+    };
+    const Case cases[] = {{card(kAce), {card(6)}, 17}, // soft 17 stands
+                          {card(10), {card(7)}, 17},   // hard 17 stands
+                          {card(10), {card(6), card(kAce)}, 17},
+                          {card(kAce), {card(5), card(kKing), card(kAce)}, 17}, // soft 16, then hard 16, draw
+                          {card(10), {card(6), card(10)}, 26}};
+    for (const auto &[up, draws, total] : cases) {
+        GameOnTable g;
+        g.deal(up, card(10, 1), card(8, 1));
+        g.stand(draws);
+        EXPECT_TRUE(g.random.exhausted()) << "up card " << up << ": the dealer stopped early";
+        EXPECT_EQ(g.table().dealer.total, total) << "up card " << up;
+        EXPECT_EQ(g.host.pauses.size(), draws.size()) << "up card " << up;
+        EXPECT_EQ(g.table().labels, kBetweenGames);
+    }
+}
 
 TEST(DealerTurn, TurnsTheHoleCardFirstAndAnEighthCardReplacesTheSeventh)
 {
-    GameOnTable g(tableWith(490, 10));
+    GameOnTable g;
     g.deal(card(kAce), card(10), card(8)); // the hole card lies face down under the insurance question
-    g.random.deal({card(kAce, 1), card(kAce, 2), card(kAce, 3), card(kAce), card(kAce, 1), card(10), card(2)});
-    g.game.lblStandClick();
+    g.stand({card(kAce, 1), card(kAce, 2), card(kAce, 3), card(kAce), card(kAce, 1), card(10), card(2)});
     EXPECT_EQ(g.table().dealer.cardSlots[1], (CardSlot{true, SlotFace::CardFace, card(kAce, 1)}));
     EXPECT_EQ(g.table().dealer.cardSlots[6], (CardSlot{true, SlotFace::CardFace, card(2)}));
     EXPECT_EQ(g.table().dealer.values, (HandValues{1, 1, 1, 1, 1, 1, 2}));
-    EXPECT_EQ(g.table().dealer.total, 18);
-    EXPECT_EQ(g.host.pauses.size(), 7u);
 }
 
-TEST(DealerTurn, SettlesAtOnceOnSeventeenOrMore)
+TEST(DealerTurn, SettlesAtOnceOnSeventeenAndEndsUnsettledWhenAbandoned)
 {
-    Table start = tableWith(490, 10);
-    start.labels = ActionLabels{false, true, true, false, false, false, false};
-    start.player.total = 18;
-    start.dealer.total = 17;
-    GameOnTable g(start);
-    g.game.lblStandClick();
-    EXPECT_TRUE(g.host.pauses.empty());
-    EXPECT_FALSE(g.table().dealer.cardSlots[1].visible);
-    EXPECT_EQ(g.table().gameResult, GameResult::Win);
+    Table seventeen = tableWith(490, 10);
+    seventeen.labels = kPlayersTurn;
+    seventeen.player.total = 18;
+    seventeen.dealer.total = 17;
+    GameOnTable atOnce(seventeen);
+    atOnce.game.lblStandClick();
+    EXPECT_TRUE(atOnce.host.pauses.empty() && !atOnce.table().dealer.cardSlots[1].visible) << "no card is turned";
+    EXPECT_EQ(atOnce.table().cash, 510);
+
+    GameOnTable abandoned;
+    abandoned.deal(card(10), card(10), card(8));
+    abandoned.host.duringPause = [&abandoned] { abandoned.game.abandonDealerTurn(); };
+    abandoned.stand({card(4)});
+    EXPECT_EQ(abandoned.host.cancelledPauses, 1);
+    EXPECT_FALSE(abandoned.table().dealer.cardSlots[1].visible || abandoned.game.dealerTurnRunning());
+    EXPECT_EQ(abandoned.table().bet, 10);
 }
 
-TEST(DealerTurn, AnAbandonedTurnNeitherDrawsNorSettles)
-{
-    GameOnTable g(tableWith(490, 10));
-    g.deal(card(10), card(10), card(8));
-    g.random.deal({card(4), card(5)});
-    g.host.duringPause = [&g] { g.game.abandonDealerTurn(); };
-    g.game.lblStandClick();
-    EXPECT_EQ(g.host.cancelledPauses, 1);
-    EXPECT_FALSE(g.table().dealer.cardSlots[1].visible);
-    EXPECT_FALSE(g.table().gameResult.has_value());
-    EXPECT_FALSE(g.game.dealerTurnRunning());
-}
-
+// From the whole second nearest to the start (a half to the even one) to a second later.
 TEST(DealerPause, LastsFromTheNearestWholeSecondToOneSecondLater)
 {
-    struct Case {
-        double now;
-        long long ms;
-    };
-    const Case cases[] = {
-        {100.0, 1000},   {100.49, 510}, {100.51, 1490}, {100.5, 500}, // a half rounds to the even second: 100
-        {101.5, 1500},                                                // ...and here to 102
-        {86399.7, 1300}, // just before midnight the pause still ends after its length
-    };
-    for (const Case &c : cases)
-        EXPECT_EQ(dealerPauseLength(c.now, 1), std::chrono::milliseconds(c.ms)) << "at " << c.now;
+    const std::pair<double, long long> cases[] = {{100.0, 1000}, {100.49, 510}, {100.51, 1490},
+                                                  {100.5, 500},  {101.5, 1500}, {86399.7, 1300}}; // past midnight too
+    for (const auto &[now, ms] : cases)
+        EXPECT_EQ(dealerPauseLength(now, 1), std::chrono::milliseconds(ms)) << "at " << now;
 }
 
-} // namespace
-} // namespace quellard
+} // namespace quellard::testing

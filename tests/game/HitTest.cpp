@@ -2,59 +2,50 @@
 
 #include <gtest/gtest.h>
 
-namespace quellard {
-namespace {
+namespace quellard::testing {
 
-using namespace quellard::testing;
-
-const ActionLabels kPlayersTurn{false, true, true, false, false, false, false};
-const ActionLabels kBetweenGames{true, false, false, false, true, true, true};
-
-TEST(Hit, CountsTheAceDownAndABustEndsTheGame)
+// A hit adds a card: 21 is still the player's turn, 22 a loss that ends the game at once.
+TEST(Hit, TwentyOneGoesOnAndOverTwentyOneLoses)
 {
     struct Case {
-        int first, second;
-        std::initializer_list<int> hits;
+        int first, second, hit;
         double total;
     };
-    const Case cases[] = {
-        {card(kAce), card(6), {card(10)}, 17}, // soft 17 turns hard
-        {card(5), card(6), {card(2)}, 13},     // Double closes after a hit
-        {card(10), card(6), {card(kKing)}, 26},
-    };
-    for (const Case &c : cases) {
-        GameOnTable g(tableWith(490, 10));
-        g.deal(card(10), c.first, c.second);
-        g.hit(c.hits);
-        SCOPED_TRACE(::testing::Message() << "hand " << c.first << " " << c.second);
+    for (const Case &c : {Case{card(10), card(6), card(5), 21}, Case{card(10), card(6), card(6), 22},
+                          Case{card(kAce), card(kAce), card(9), 21}, // one ace counts 11
+                          Case{card(kAce), card(6), card(10), 17},   // soft 17 turns hard
+                          Case{card(5), card(6), card(2), 13}}) {    // Double closes after a hit
+        GameOnTable g;
+        g.deal(card(10, 1), c.first, c.second);
+        g.hit({c.hit});
+        const bool bust = c.total > 21;
+        SCOPED_TRACE(::testing::Message() << "hit " << c.hit << " to " << c.total);
         EXPECT_EQ(g.table().player.total, c.total);
-        EXPECT_EQ(g.table().labels, c.total > 21 ? kBetweenGames : kPlayersTurn);
+        EXPECT_EQ(g.table().player.cardSlots[2], (CardSlot{true, SlotFace::CardFace, c.hit}));
+        EXPECT_EQ(g.table().labels, bust ? kBetweenGames : kPlayersTurn);
+        EXPECT_EQ(g.table().cash + g.table().bet, bust ? 490 : 500);
+        EXPECT_EQ(g.host.sounds.empty() ? "no sound" : g.host.sounds.front(), "whoosh.wav") << "the hit card's sound";
         EXPECT_FALSE(g.table().dealer.cardSlots[1].visible) << "the dealer's hand is not played";
     }
 }
 
 TEST(Hit, SevenCardsTakeNoMoreAndTheNextDealClearsThem)
 {
-    GameOnTable g(tableWith(490, 10));
+    GameOnTable g;
     g.deal(card(10), card(kAce), card(kAce, 1));
-    // The sixth hit finds no free slot and deals nothing.
     g.hit({card(kAce, 2), card(kAce, 3), card(2), card(2), card(2)});
-    g.game.lblHitClick();
+    g.host.sounds.clear();
+    g.game.lblHitClick(); // no slot is free: no card, no sound, the same total
     EXPECT_EQ(g.table().player.total, 20);
-    EXPECT_TRUE(g.table().labels.lblHit);
-    g.random.deal({card(7)});
-    g.game.lblStandClick(); // the dealer takes the seven: 17
-    ASSERT_EQ(g.table().dealer.total, 17);
-
-    g.game.lblBet10Click(); // the next deal on the same table
+    EXPECT_EQ(g.table().labels, kPlayersTurn);
+    EXPECT_TRUE(g.host.sounds.empty());
+    g.stand({card(7)});
+    g.game.lblBet10Click();
     g.deal(card(10), card(9), card(8));
-    for (std::size_t i = 1; i < 7; ++i) {
-        EXPECT_EQ(g.table().player.cardSlots[i].visible, i == 1);
-        EXPECT_FALSE(g.table().dealer.cardSlots[i].visible);
-    }
-    EXPECT_EQ(g.table().player.values, (HandValues{9, 8}));
+    for (std::size_t i = 1; i < 7; ++i)
+        EXPECT_TRUE(g.table().player.cardSlots[i].visible == (i == 1) && !g.table().dealer.cardSlots[i].visible) << i;
+    EXPECT_EQ(g.table().player.values, (HandValues{9, 8})) << "the last game's cards no longer count";
     EXPECT_EQ(g.table().dealer.values, (HandValues{10}));
 }
 
-} // namespace
-} // namespace quellard
+} // namespace quellard::testing

@@ -2,27 +2,29 @@
 
 #include <gtest/gtest.h>
 
-namespace quellard {
-namespace {
+namespace quellard::testing {
 
-using namespace quellard::testing;
-
-TEST(NewGameReset, GivesTheOpeningTableMidGameAndAgain)
+// From every moment the fresh start gives the opening table: 500 in cash, nothing bet, three
+// face-down cards, only the chips and New open. In the dealer's pause it also ends the turn there.
+TEST(NewGameReset, GivesTheOpeningTableFromEveryMoment)
 {
-    GameOnTable g(tableWith(1200, 40));   // winnings are not kept
-    g.deal(card(kAce), card(2), card(3)); // the hole card lies face down
-    g.hit({card(4)});
-    const Table fresh = Table::fresh();
-    for (int round = 0; round < 2; ++round) {
-        g.game.newGameClick();
-        EXPECT_EQ(g.table().player.cardSlots, fresh.player.cardSlots);
-        EXPECT_EQ(g.table().dealer.cardSlots, fresh.dealer.cardSlots);
-        EXPECT_EQ(g.table().cash, 500);
-        EXPECT_EQ(g.table().bet, 0);
-        EXPECT_EQ(g.table().player.total + g.table().dealer.total, 0);
-        EXPECT_EQ(g.table().labels, ActionLabels{});
+    GameOnTable betting(tableWith(1200, 0)), eleven(tableWith(460, 40)), bust, dealing;
+    eleven.deal(card(kAce), card(5), card(6)); // Double open, the hole card face down
+    bust.deal(card(9), card(10), card(6));
+    bust.hit({card(kKing)});
+    dealing.deal(card(9), card(10), card(6));
+    dealing.host.duringPause = [&dealing] { dealing.game.newGameClick(); };
+    dealing.stand({card(5)});
+    betting.game.newGameClick(); // and again, below
+    for (GameOnTable *g : {&betting, &betting, &eleven, &bust}) {
+        g->game.newGameClick();
+        const Table &t = g->table();
+        EXPECT_TRUE(t.labels == kBetweenGames && t.cash == 500 && t.bet == 0 && t.player.total + t.dealer.total == 0);
+        EXPECT_TRUE(t.player.cardSlots == Table::fresh().player.cardSlots &&
+                    t.dealer.cardSlots == Table::fresh().dealer.cardSlots);
     }
+    EXPECT_EQ(dealing.table().dealer.cardSlots, Table::fresh().dealer.cardSlots) << "the dealer drew after the start";
+    EXPECT_EQ(dealing.table().labels, kBetweenGames);
 }
 
-} // namespace
-} // namespace quellard
+} // namespace quellard::testing

@@ -4,91 +4,67 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
-#include <vector>
-
-namespace quellard {
-namespace {
+namespace quellard::testing {
 
 using Events = std::vector<std::string>;
 
-// Records what the window was asked to do, one line per request.
-struct RecordingView : DeckBackView {
-    void reportProblem(DeckBackProblem problem) override
+// What the window is asked to do, a line a request, in a folder holding the pictures named and a
+// settings file whose Deck/Default entry is `stored`.
+struct DeckBacks : DeckBackView {
+    DeckBacks(const std::string &stored, std::initializer_list<const char *> pictures = {})
     {
-        events.push_back(problem == DeckBackProblem::FileDoesNotExist ? "file does not exist"
-                                                                      : "selected image does not exist");
+        for (const char *picture : pictures)
+            folder.write(std::string("images/") + picture, "GIF89a");
+        folder.write("Quellard.ini", "[Deck]\r\nDefault=" + stored + "\r\n");
+    }
+    void reportProblem(DeckBackProblem p) override
+    {
+        events.push_back(p == DeckBackProblem::FileDoesNotExist ? "missing" : "absent");
     }
     bool showCardBack(const std::string &path) override
     {
-        events.push_back("show " + path.substr(path.rfind("/images/") + 1));
-        return true;
+        return events.push_back("show " + path.substr(folder.str().size())), true;
     }
     void setTick(std::size_t item, bool ticked) override
     {
         events.push_back((ticked ? "tick " : "clear ") + std::to_string(item));
     }
+    TempFolder folder;
+    SettingsStore store{folder.str()};
+    DeckBackSelection selection{store, *this};
     Events events;
 };
 
-// A folder holding the pictures and a settings file whose Deck/Default entry is `stored`.
-struct DeckFixture {
-    DeckFixture(const std::string &stored, const std::vector<std::string> &pictures = {})
-    {
-        for (const std::string &picture : pictures)
-            folder.write("images/" + picture, "GIF89a");
-        folder.write("Quellard.ini", "[Deck]\r\nDefault=" + stored + "\r\n");
-    }
-    testing::TempFolder folder;
-    SettingsStore store{folder.str()};
-    RecordingView view;
-    DeckBackSelection selection{store, view};
-};
-
+// The ticks follow the stored name, in any letter case, when the menu opens; an unknown name ticks
+// nothing, and no name ticks Default and leaves the others.
 TEST(DeckBackSelection, TicksFollowTheStoredNameWhenTheMenuOpens)
 {
-    const Events lake{"tick 4", "clear 0", "clear 1", "clear 2", "clear 3", "clear 5", "clear 6"};
-    for (const auto &[stored, expected] : {std::pair<std::string, Events>{"IMGLAKE.GIF", lake},
-                                           {"mine.gif", {}},
-                                           {"", {"tick 0"}}}) { // other ticks stay as they are
-        SCOPED_TRACE(stored);
-        DeckFixture f(stored);
-        f.selection.optionsMenuOpened();
-        EXPECT_EQ(f.view.events, expected);
+    for (const auto &[stored, ticks] :
+         {std::pair<std::string, Events>{"IMGLAKE.GIF",
+                                         {"tick 4", "clear 0", "clear 1", "clear 2", "clear 3", "clear 5", "clear 6"}},
+          {"mine.gif", {}},
+          {"", {"tick 0"}}}) {
+        DeckBacks d(stored);
+        d.selection.optionsMenuOpened();
+        EXPECT_EQ(d.events, ticks) << stored;
     }
 }
 
-TEST(DeckBackSelection, StartUpUsesTheStoredNameAndFindsItInAnyLetterCase)
+// The stored name is used as it stands, found in any letter case; a hidden file does not count.
+TEST(DeckBackSelection, PicturesAreFoundInAnyLetterCase)
 {
-    struct Case {
-        const char *stored, *onDisk, *shown;
-    };
-    for (const Case &c : {Case{"IMGLAKE.GIF", "IMGLAKE.GIF", "show images/IMGLAKE.GIF"},
-                          Case{"IMGLAKE.GIF", "imglake.gif", "show images/imglake.gif"},
-                          Case{"mine.gif", "Mine.GIF", "show images/Mine.GIF"},
-                          Case{"imglake.gif", ".imglake.gif", "selected image does not exist"}}) {
-        DeckFixture f(c.stored, {c.onDisk});
-        f.selection.applyStoredChoice();
-        EXPECT_EQ(f.view.events, Events{c.shown}) << c.stored << " with " << c.onDisk << " on disk";
+    for (const auto &[stored, onDisk, shown] : {std::tuple{"IMGLAKE.GIF", "imglake.gif", "show /images/imglake.gif"},
+                                                {"mine.gif", "Mine.GIF", "show /images/Mine.GIF"},
+                                                {"imglake.gif", ".imglake.gif", "absent"}}) {
+        DeckBacks d(stored, {onDisk});
+        d.selection.applyStoredChoice();
+        EXPECT_EQ(d.events, Events{shown}) << stored << " with " << onDisk << " on disk";
     }
+    DeckBacks chosen("imgmarine.gif", {"ImgLake.GIF"});
+    chosen.selection.menuItemClick(4); // Lake
+    chosen.selection.menuItemClick(5); // Marine Life, missing: the stored choice stays
+    EXPECT_EQ(chosen.events, (Events{"show /images/ImgLake.GIF", "missing"}));
+    EXPECT_EQ(chosen.store.readSetting("Deck", "Default"), "imglake.gif") << "the item's own name is stored";
 }
 
-TEST(DeckBackSelection, ChoosingAPictureFindsItInAnyLetterCase)
-{
-    DeckFixture f("", {"ImgLake.GIF"});
-    f.selection.menuItemClick(4);
-    EXPECT_EQ(f.view.events, Events{"show images/ImgLake.GIF"});
-    EXPECT_EQ(f.store.readSetting("Deck", "Default"), "imglake.gif") << "the item's own name is stored";
-}
-
-TEST(DeckBackSelection, ChoosingAMissingPictureKeepsTheStoredOne)
-{
-    DeckFixture f("imgmarine.gif", {"imgmarine.gif"});
-    f.selection.menuItemClick(4);
-    f.selection.menuItemClick(7); // there is no eighth item
-    EXPECT_EQ(f.view.events, Events{"file does not exist"});
-    EXPECT_EQ(f.store.readSetting("Deck", "Default"), "imgmarine.gif");
-}
-
-} // namespace
-} // namespace quellard
+} // namespace quellard::testing

@@ -6,37 +6,25 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <string>
-
 #include <sys/stat.h>
 
-namespace quellard {
-namespace {
-
-using namespace quellard::testing;
-
-TEST(SettingsStore, FileIsNamedAfterTheTitleInTheApplicationFolder)
-{
-    EXPECT_EQ(settingsFileName("My Game"), "My_Game.ini");
-    EXPECT_EQ(SettingsStore("/").settingsFilePath(), "/Quellard.ini");
-    EXPECT_EQ(appFilePath("/opt/q/", "images", "imglake.gif"), "/opt/q/images/imglake.gif");
-}
+namespace quellard::testing {
 
 TEST(SettingsStore, ReadsTheFileAsItIsNowAndNeverCreatesIt)
 {
+    EXPECT_EQ(settingsFileName(" My  Game "), "_My__Game_.ini") << "every blank becomes an underscore";
+    EXPECT_EQ(SettingsStore("/").settingsFilePath(), "/Quellard.ini");
     TempFolder folder;
     const SettingsStore store(folder.str());
-    EXPECT_EQ(store.readSetting("Settings", "Sounds", "fallback"), "fallback");
-    EXPECT_EQ(folder.entries(), 0);
-
-    EXPECT_TRUE(store.writeSetting("Deck", "Default", "imglake.gif"));
-    EXPECT_EQ(folder.entries(), 1); // no temporary file left beside it
-    folder.write("Quellard.ini", "[Deck]\nDefault=" + std::string(200, 'x') + "\n");
-    EXPECT_EQ(store.readSetting("Deck", "Default"), std::string(154, 'x'));
     EXPECT_EQ(store.readSetting("Deck", "Missing", "on  "), "on") << "a default loses its trailing blanks";
+    EXPECT_EQ(folder.entries(), 0);
+    for (const auto &[stored, read] : {std::pair{153, 153}, {154, 154}, {155, 154}}) { // cut to 154 characters
+        folder.write("Quellard.ini", "[Deck]\nDefault=" + std::string(std::size_t(stored), 'x') + "\n");
+        EXPECT_EQ(store.readSetting("Deck", "Default").size(), std::size_t(read)) << "stored " << stored;
+    }
 }
 
+// Beside the executable while the player can write it there; otherwise in the player's own folder.
 TEST(SettingsStore, MovesToThePlayersFolderWhenTheGamesFolderIsNotTheirs)
 {
     TempFolder game, user;
@@ -45,42 +33,28 @@ TEST(SettingsStore, MovesToThePlayersFolderWhenTheGamesFolderIsNotTheirs)
     ::chmod(user.str().c_str(), 0755);
     giveToPlayer(user.str().c_str());
     const SettingsStore store(game.str(), userFolder);
-
-    // A folder the player cannot write, without the file: an installed game.
-    EXPECT_TRUE(asPlayer([&] {
-        ::chmod(game.str().c_str(), 0555); // only binds a player who owns the folder
+    EXPECT_TRUE(asPlayer([&] { // a folder the player cannot write, without the file: an installed game
+        ::chmod(game.str().c_str(), 0555);
         return store.settingsFilePath() == userFolder + "/Quellard.ini" && store.writeSetting("Deck", "Default", "x") &&
                store.readSetting("Deck", "Default") == "x";
     }));
     ::chmod(game.str().c_str(), 0755);
     EXPECT_EQ(user.read("config/quellard/Quellard.ini"), "[Deck]\r\nDefault=x\r\n");
     EXPECT_EQ(std::filesystem::status(userFolder).permissions(), std::filesystem::perms::owner_all);
-    EXPECT_EQ(game.entries(), 0);
-
-    // Writable beside the executable: it stays there, whatever the player's folder holds.
     EXPECT_EQ(store.settingsFilePath(), game.str() + "/Quellard.ini");
-    // A read-only file there is left alone, even by the superuser.
-    const std::string readOnly = game.write("Quellard.ini", "[Deck]\r\nDefault=mine\r\n");
-    ::chmod(readOnly.c_str(), 0444);
+    ::chmod(game.write("Quellard.ini", "[Deck]\r\nDefault=mine\r\n").c_str(), 0444); // read-only, even to root
     EXPECT_EQ(store.settingsFilePath(), userFolder + "/Quellard.ini");
-    EXPECT_EQ(SettingsStore(game.str()).settingsFilePath(), readOnly) << "no player's folder: nowhere else to go";
+    for (const auto &[xdg, home, folder] : {std::tuple{"/cfg", "/home/ann", "/cfg/quellard"},
+                                            {"", "/home/ann/", "/home/ann/.config/quellard"},
+                                            {"relative", "/home/ann", "/home/ann/.config/quellard"}})
+        EXPECT_EQ(userSettingsFolder(xdg, home), folder);
+    EXPECT_EQ(userSettingsFolder(nullptr, nullptr), "");
 }
 
-TEST(SettingsStore, ThePlayersFolderFollowsXdgConfigHome)
+TEST(FileChecks, BlanksAndFiles)
 {
-    struct Case {
-        const char *xdgConfigHome, *home, *folder;
-    };
-    for (const Case &c :
-         {Case{"/cfg", "/home/ann", "/cfg/quellard"}, Case{nullptr, "/home/ann", "/home/ann/.config/quellard"},
-          Case{"", "/home/ann/", "/home/ann/.config/quellard"},
-          Case{"relative/cfg", "/home/ann", "/home/ann/.config/quellard"}, Case{nullptr, nullptr, ""}}) {
-        EXPECT_EQ(userSettingsFolder(c.xdgConfigHome, c.home), c.folder) << c.folder;
-    }
-}
-
-TEST(FileChecks, OnlyExistingVisibleNormalFilesExist)
-{
+    for (const auto &[text, blank] : {std::pair{"", true}, {"   ", true}, {"\t", false}, {" a ", false}})
+        EXPECT_EQ(isBlank(text), blank) << "'" << text << "'";
     TempFolder folder;
     const std::string plain = folder.write("images/imglake.gif", "GIF89a");
     std::filesystem::permissions(plain, std::filesystem::perms::owner_read);
@@ -91,11 +65,8 @@ TEST(FileChecks, OnlyExistingVisibleNormalFilesExist)
                                        {folder.file("images/missing.gif"), false},
                                        {plain, true}, // read-only
                                        {folder.write(".local/images/imglake.gif", "GIF89a"), true},
-                                       {folder.file("link.gif"), true}}) {
-        SCOPED_TRACE(path);
-        EXPECT_EQ(fileExists(path), exists);
-    }
+                                       {folder.file("link.gif"), true}})
+        EXPECT_EQ(fileExists(path), exists) << path;
 }
 
-} // namespace
-} // namespace quellard
+} // namespace quellard::testing

@@ -4,8 +4,7 @@
 
 #include <gtest/gtest.h>
 
-namespace quellard {
-namespace {
+namespace quellard::testing {
 
 TEST(SoundSwitch, OnlyAnEmptyEntryOrOneMeansOn)
 {
@@ -18,5 +17,4 @@ TEST(SoundSwitch, OnlyAnEmptyEntryOrOneMeansOn)
     }
 }
 
-} // namespace
-} // namespace quellard
+} // namespace quellard::testing

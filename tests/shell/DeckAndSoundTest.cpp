@@ -1,5 +1,5 @@
-// The card-back choice and the sound switch through the real window and the real settings file:
-// what a player sees, what the file holds afterwards, and what the next start makes of it.
+// The card backs and the sound switch through the real window and the real settings file: what a
+// player sees, what the file holds afterwards, and what the next start makes of it.
 #include "shell/CardSlotWidget.h"
 #include "support/TableWindowHarness.h"
 
@@ -12,169 +12,138 @@
 using namespace quellard;
 using namespace quellard::testing;
 
+namespace {
+QImage picture(const QString &path) { return QImage(path).convertToFormat(QImage::Format_RGB32); }
+
+// The deck pile and the opening slots show the picture in their top rows, which a slot never clips.
+bool openingSlotsShow(const TableHarness &table, const QString &file)
+{
+    const QImage expected = picture(table.folder.file(QStringLiteral("images/") + file)).copy(0, 0, 73, 90);
+    for (const char *name : {"PicBack", "PicCom1", "PicPlay1", "PicPlay2"})
+        if (table.find(QLatin1String(name))
+                ->grab()
+                .toImage()
+                .convertToFormat(QImage::Format_RGB32)
+                .copy(0, 0, 73, 90) != expected)
+            return false;
+    return true;
+}
+} // namespace
+
 class DeckAndSoundTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void aChosenBackShowsAtOnceEvenMidGameAndIsRememberedAcrossStarts();
-    void missingOrBrokenPicturesAreReportedAndChangeNothing();
-    void theSoundSwitchIsRememberedAndSilencesAllButInsurance();
-    void aFolderWhoseNameIsNotUtf8IsTheGamesOwn();
+    // Each Options > Deck item, by its caption, shows its picture at once, over dealt cards too, and
+    // stores its name; the ticks follow the file when the menu opens, and the next start shows it.
+    void eachDeckItemShowsAndStoresItsOwnPicture()
+    {
+        TableHarness table;
+        table.load();
+        table.click(QStringLiteral("lblBet10"));
+        table.random.deal({card(9), card(10), card(7)});
+        table.click(QStringLiteral("lblNew"));
+        const QString backs = "Default imgdefault.gif,Roman Wall imgroman_wall.gif,Tyne Bridge imgtyne_bridge.gif,"
+                              "Big Cat imgbig_cat.gif,Marine Life imgmarine.gif,Bruce Almighty imgbruce_almighty.gif,"
+                              "Lake imglake.gif";
+        for (const QString &back : backs.split(',')) {
+            const QString caption = back.section(' ', 0, -2), file = back.section(' ', -1);
+            const QList<QAction *> items = table.window->menus().deck->actions();
+            (*std::find_if(items.begin(), items.end(), [&](QAction *a) { return a->text() == caption; }))->trigger();
+            QVERIFY2(openingSlotsShow(table, file), qPrintable(caption));
+            QCOMPARE(table.settingsText(), QStringLiteral("[Deck]\r\nDefault=%1\r\n").arg(file));
+        }
+        QCOMPARE(table.caption(QStringLiteral("lblPlay")), QStringLiteral("17")); // the game goes on face down
+        QString ticks;
+        for (QAction *item : table.window->menus().deckItems)
+            ticks += item->isChecked() ? 'v' : '-';
+        emit table.window->menus().options->aboutToShow();
+        for (QAction *item : table.window->menus().deckItems)
+            ticks += item->isChecked() ? 'v' : '-';
+        QCOMPARE(ticks, QStringLiteral("v------") + QStringLiteral("----v--"));
+        TableWindow again({.appFolder = table.folder.bytes(), .sound = &table.sound}); // the next start
+        again.formLoad();
+        QCOMPARE(again.cardBack().toImage(), table.window->cardBack().toImage());
+    }
+
+    void missingOrBrokenPicturesAreReportedAndChangeNothing()
+    {
+        {
+            // No images folder: one message, centred on the screen before the table shows, and the
+            // built-in back stays; choosing a picture then finds no file.
+            TableHarness bare(/*withPictures=*/false);
+            const QImage builtIn = bare.window->cardBack().toImage();
+            bare.load();
+            bare.window->findChild<QAction *>(QStringLiteral("mnuMarine"))->trigger();
+            QCOMPARE(bare.modals.seen.size(), 2);
+            QCOMPARE(bare.modals.seen[0].text + '|' + bare.modals.seen[1].text,
+                     QStringLiteral("Error: Selected deck image does not exist.|Error: File does not exist"));
+            const QPoint offCentre =
+                bare.modals.seen[0].centre - QGuiApplication::primaryScreen()->availableGeometry().center();
+            QVERIFY2(offCentre.manhattanLength() <= 2,
+                     qPrintable(QStringLiteral("off by %1,%2").arg(offCentre.x()).arg(offCentre.y())));
+            QVERIFY(bare.window->cardBack().toImage() == builtIn && bare.window->menus().deckItems[0]->isChecked());
+            QVERIFY(bare.settingsText().isEmpty());
+        }
+        // A picture that is no picture, and one cut short that would decode in part, are refused alike.
+        for (const bool halfAPicture : {false, true}) {
+            TableHarness broken;
+            QFile file(broken.folder.file(QStringLiteral("images/imgbig_cat.gif")));
+            QVERIFY(file.open(QIODevice::ReadWrite));
+            const QByteArray whole = file.readAll();
+            QVERIFY(file.resize(0) && file.seek(0));
+            file.write(halfAPicture ? whole.left(whole.size() / 2) : QByteArray("GIF89a this is not a picture"));
+            file.close();
+            broken.load();
+            const QImage before = broken.window->cardBack().toImage();
+            broken.window->findChild<QAction *>(QStringLiteral("mnuBigCat"))->trigger();
+            QCOMPARE(broken.modals.seen.value(0).text, QStringLiteral("Error: Selected deck image could not be read."));
+            QVERIFY(broken.window->cardBack().toImage() == before && broken.settingsText().isEmpty());
+        }
+    }
+
+    void theSoundSwitchIsStoredAtOnceAndReadAtTheNextStart()
+    {
+        TableHarness table;
+        table.load();
+        table.window->menus().sound->trigger();
+        QCOMPARE(table.settingsText(), QStringLiteral("[Settings]\r\nSounds=0\r\n"));
+        TableWindow again({.appFolder = table.folder.bytes(), .sound = &table.sound});
+        again.formLoad();
+        QVERIFY(!again.menus().sound->isChecked());
+        table.window->menus().sound->trigger();
+        QCOMPARE(table.settingsText(), QStringLiteral("[Settings]\r\nSounds=1\r\n"));
+    }
+
+    // The game's folder named with a Latin-1 byte: pictures, settings and help come from there,
+    // byte for byte, and nothing from the working folder.
+    void aFolderWhoseNameIsNotUtf8IsTheGamesOwn()
+    {
+        QTemporaryDir base;
+        const std::string folder = QFile::encodeName(base.path()).toStdString() + "/caf\xe9";
+        std::filesystem::create_directories(folder + "/images");
+        std::filesystem::copy_file(QUELLARD_ASSETS_DIR "/images/imglake.gif", folder + "/images/imglake.gif");
+        std::filesystem::copy_file(QUELLARD_ASSETS_DIR "/help.html", folder + "/help.html");
+        std::ofstream(folder + "/Quellard.ini", std::ios::binary) << "[Deck]\r\nDefault=imglake.gif\r\n";
+        RecordingSound sound;
+        QList<QUrl> opened;
+        TableWindow window({.appFolder = folder, .sound = &sound, .opener = [&opened](const QUrl &url) {
+                                return opened << url, true;
+                            }});
+        ModalAnswerer modals;
+        window.formLoad();
+        QVERIFY(modals.seen.isEmpty());
+        QCOMPARE(window.cardBack().toImage().convertToFormat(QImage::Format_RGB32),
+                 picture(QUELLARD_ASSETS_DIR "/images/imglake.gif"));
+        window.menus().sound->trigger();
+        std::ifstream written(folder + "/Quellard.ini", std::ios::binary);
+        QCOMPARE(std::string(std::istreambuf_iterator<char>(written), {}),
+                 std::string("[Deck]\r\nDefault=imglake.gif\r\n[Settings]\r\nSounds=0\r\n"));
+        window.menus().contents->trigger();
+        QCOMPARE(opened.value(0).toEncoded(),
+                 QFile::encodeName(base.path()).toPercentEncoding("/").prepend("file://") + "/caf%E9/help.html");
+    }
 };
-
-namespace {
-QString settingsText(const TableHarness &table)
-{
-    QFile file(table.folder.file(QStringLiteral("Quellard.ini")));
-    return file.open(QIODevice::ReadOnly) ? QString::fromLatin1(file.readAll()) : QString();
-}
-
-// The deck and the opening slots show the picture in their top rows, which a slot never clips.
-bool openingSlotsShow(const TableHarness &table, const char *picture)
-{
-    const QString path = table.folder.file(QStringLiteral("images/") + QString::fromLatin1(picture));
-    const QImage expected = QImage(path).convertToFormat(QImage::Format_RGB32);
-    for (const char *name : {"PicBack", "PicCom1", "PicPlay1", "PicPlay2"}) {
-        const QImage image = table.find<CardSlotWidget>(QString::fromLatin1(name))->grab().toImage();
-        if (image.convertToFormat(QImage::Format_RGB32).copy(0, 0, 73, 90) != expected.copy(0, 0, 73, 90))
-            return false;
-    }
-    return true;
-}
-
-QList<bool> ticks(const TableHarness &table)
-{
-    QList<bool> result;
-    for (QAction *item : table.window->menus().deckItems)
-        result << item->isChecked();
-    return result;
-}
-
-void choose(TableHarness &table, const char *item)
-{
-    table.window->findChild<QAction *>(QString::fromLatin1(item))->trigger();
-}
-} // namespace
-
-void DeckAndSoundTest::aChosenBackShowsAtOnceEvenMidGameAndIsRememberedAcrossStarts()
-{
-    TableHarness table;
-    table.load();
-    QVERIFY(openingSlotsShow(table, "imgdefault.gif"));
-    table.click(QStringLiteral("lblBet10"));
-    table.random.deal({card(9), card(10), card(7)});
-    table.click(QStringLiteral("lblNew"));
-    choose(table, "mnuLake"); // the dealt opening cards turn face down, and the game goes on with them
-    QVERIFY(openingSlotsShow(table, "imglake.gif"));
-    QCOMPARE(table.caption(QStringLiteral("lblPlay")), QStringLiteral("17"));
-    table.random.deal({card(8)}); // 17 against 17
-    table.click(QStringLiteral("lblStand"));
-    QCOMPARE(table.caption(QStringLiteral("lblmoney")), QStringLiteral("500"));
-    // The click itself ticks nothing; the ticks follow the file when the menu opens.
-    QCOMPARE(ticks(table), (QList<bool>{true, false, false, false, false, false, false}));
-    emit table.window->menus().options->aboutToShow();
-    QCOMPARE(ticks(table), (QList<bool>{false, false, false, false, true, false, false}));
-    table.window->menus().sound->trigger();
-    QCOMPARE(settingsText(table), QStringLiteral("[Deck]\r\nDefault=imglake.gif\r\n[Settings]\r\nSounds=0\r\n"));
-
-    TableWindow again(
-        {.appFolder = table.folder.bytes(), .random = &table.random, .sound = &table.sound}); // the next start
-    again.formLoad();
-    QVERIFY(!again.menus().sound->isChecked());
-    QCOMPARE(again.cardBack().toImage(), table.window->cardBack().toImage());
-}
-
-void DeckAndSoundTest::missingOrBrokenPicturesAreReportedAndChangeNothing()
-{
-    // No images folder at all: one message before the window shows, and the built-in back stays.
-    TableHarness bare(/*withPictures=*/false);
-    const QImage builtIn = bare.window->cardBack().toImage();
-    bare.load();
-    choose(bare, "mnuMarine");
-    QCOMPARE(bare.modals.seen.size(), 2);
-    QCOMPARE(bare.modals.seen[0].text, QStringLiteral("Error: Selected deck image does not exist."));
-    QCOMPARE(bare.modals.seen[0].icon, QMessageBox::Warning);
-    QCOMPARE(bare.modals.seen[0].title, QStringLiteral("Quellard"));
-    // Shown before the table, in the middle of the screen where the table then opens.
-    const QPoint screenCentre = QGuiApplication::primaryScreen()->availableGeometry().center();
-    QVERIFY2((bare.modals.seen[0].centre - screenCentre).manhattanLength() <= 2,
-             qPrintable(QStringLiteral("the box is centred at %1,%2")
-                            .arg(bare.modals.seen[0].centre.x())
-                            .arg(bare.modals.seen[0].centre.y())));
-    QCOMPARE(bare.modals.seen[1].text, QStringLiteral("Error: File does not exist"));
-    QCOMPARE(bare.window->cardBack().toImage(), builtIn);
-    QCOMPARE(ticks(bare)[0], true);
-    QVERIFY(!QFileInfo::exists(bare.folder.file(QStringLiteral("Quellard.ini"))));
-
-    // A picture that is no picture, and one cut short that would decode in part, are refused alike:
-    // shown, the second would have a black lower half, and be remembered.
-    for (const bool halfAPicture : {false, true}) {
-        TableHarness broken;
-        QFile file(broken.folder.file(QStringLiteral("images/imgbig_cat.gif")));
-        QVERIFY(file.open(QIODevice::ReadWrite));
-        const QByteArray whole = file.readAll();
-        QVERIFY(file.resize(0) && file.seek(0));
-        file.write(halfAPicture ? whole.left(whole.size() / 2) : QByteArray("GIF89a this is not a picture"));
-        file.close();
-        broken.load();
-        const QImage before = broken.window->cardBack().toImage();
-        choose(broken, "mnuBigCat");
-        QCOMPARE(broken.modals.seen.size(), 1);
-        QCOMPARE(broken.modals.seen[0].text, QStringLiteral("Error: Selected deck image could not be read."));
-        QCOMPARE(broken.window->cardBack().toImage(), before);
-        QVERIFY(!settingsText(broken).contains(QStringLiteral("imgbig_cat")));
-    }
-}
-
-void DeckAndSoundTest::aFolderWhoseNameIsNotUtf8IsTheGamesOwn()
-{
-    // The game's folder named with a Latin-1 byte: pictures, sounds, settings and help come from
-    // there, byte for byte, and nothing from the working folder.
-    QTemporaryDir base;
-    const std::string folder = QFile::encodeName(base.path()).toStdString() + "/caf\xe9";
-    namespace fs = std::filesystem;
-    fs::create_directories(folder + "/images");
-    fs::copy_file(QUELLARD_ASSETS_DIR "/images/imglake.gif", folder + "/images/imglake.gif");
-    fs::copy_file(QUELLARD_ASSETS_DIR "/help.html", folder + "/help.html");
-    std::ofstream(folder + "/Quellard.ini", std::ios::binary) << "[Deck]\r\nDefault=imglake.gif\r\n";
-    RecordingSound sound;
-    QList<QUrl> opened;
-    TableWindow window({.appFolder = folder, .sound = &sound, .opener = [&opened](const QUrl &url) {
-                            opened << url;
-                            return true;
-                        }});
-    ModalAnswerer modals;
-    window.formLoad();
-    QVERIFY(modals.seen.isEmpty());
-    QCOMPARE(window.cardBack().toImage().convertToFormat(QImage::Format_RGB32),
-             QImage(QStringLiteral(QUELLARD_ASSETS_DIR "/images/imglake.gif")).convertToFormat(QImage::Format_RGB32));
-    window.menus().sound->trigger();
-    std::ifstream written(folder + "/Quellard.ini", std::ios::binary);
-    QCOMPARE(std::string(std::istreambuf_iterator<char>(written), {}),
-             std::string("[Deck]\r\nDefault=imglake.gif\r\n[Settings]\r\nSounds=0\r\n"));
-    window.menus().contents->trigger();
-    QCOMPARE(opened.value(0).toEncoded(),
-             QFile::encodeName(base.path()).toPercentEncoding("/").prepend("file://") + "/caf%E9/help.html");
-}
-
-void DeckAndSoundTest::theSoundSwitchIsRememberedAndSilencesAllButInsurance()
-{
-    TableHarness table;
-    table.load();
-    QAction *sound = table.window->menus().sound;
-    sound->trigger();
-    QCOMPARE(settingsText(table), QStringLiteral("[Settings]\r\nSounds=0\r\n"));
-    sound->trigger();
-    QCOMPARE(settingsText(table), QStringLiteral("[Settings]\r\nSounds=1\r\n"));
-    sound->trigger();
-    QVERIFY(!sound->isChecked());
-    table.click(QStringLiteral("lblBet5"));
-    table.random.deal({card(kAce), card(kAce, 1), card(kKing)});
-    table.modals.otherModal = [](QWidget *modal) { modal->close(); };
-    table.click(QStringLiteral("lblNew"));
-    QCOMPARE(table.sound.played, QStringList{"insurance.wav"});
-    QCOMPARE(table.caption(QStringLiteral("lblmoney")), QStringLiteral("507.5"));
-}
 
 QTEST_MAIN(DeckAndSoundTest)
 #include "DeckAndSoundTest.moc"

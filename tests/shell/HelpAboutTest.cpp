@@ -1,60 +1,21 @@
-// The Help menu, the built-in rules window and the About box, with real widgets on the offscreen
-// platform. Nothing is ever opened: every address goes to a recording opener, and every modal
-// window is inspected and closed while its exec() runs.
-
+// The Help menu, the built-in rules window and the About box. Nothing is ever opened: every address
+// goes to a recording opener, and every modal window is looked at and closed while its exec() runs.
 #include "shell/AboutBox.h"
 #include "shell/HelpMenu.h"
 #include "shell/HelpWindow.h"
 
-#include <QApplication>
-#include <QDialog>
-#include <QDir>
-#include <QFile>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <QtTest>
-
-#include <functional>
 
 using namespace quellard;
 
 namespace {
 
-// Stands in for the desktop: records the addresses it is asked to open and answers as told.
-UrlOpener recorder(QList<QUrl> &opened, bool answer = true)
-{
-    return [&opened, answer](const QUrl &url) {
-        opened << url;
-        return answer;
-    };
-}
-
-// Runs `action` and gives the object names of the modal dialogs that came up meanwhile. Each is
-// handed to `inspect` (which may close it itself) and then closed, so no exec() is left blocking.
-QStringList modalsDuring(const std::function<void()> &action, const std::function<void(QDialog &)> &inspect = {})
-{
-    QStringList seen;
-    QTimer timer;
-    QObject::connect(&timer, &QTimer::timeout, [&] {
-        auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
-        if (!dialog || !dialog->isVisible())
-            return;
-        seen << dialog->objectName();
-        if (inspect)
-            inspect(*dialog);
-        if (dialog->isVisible())
-            dialog->reject();
-    });
-    timer.start(5);
-    action();
-    return seen;
-}
-
-// The rules text line by line. Trailing blanks, the quotation marks inside the lines, the two
-// blanks after the title and the line of three blanks are all part of it.
+// The rules, line by line: trailing blanks, the quotation marks inside, the two blanks after the
+// title and the line of three blanks are all part of them.
 const char *const kRulesLines[] = {
     "The Rules:",
     "If the total value of your cards is closer to 21 than the dealer's, you win as much as you have ",
@@ -94,118 +55,88 @@ const char *const kRulesLines[] = {
     "",
 };
 
+// Runs `action`, hands each modal dialog that comes up meanwhile to `look`, closes it, and gives
+// their object names.
+QStringList modalsDuring(const std::function<void()> &action, const std::function<void(QDialog &)> &look)
+{
+    QStringList seen;
+    QTimer timer;
+    QObject::connect(&timer, &QTimer::timeout, [&] {
+        if (auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget()); dialog && dialog->isVisible()) {
+            seen << dialog->objectName();
+            look(*dialog);
+            dialog->reject();
+        }
+    });
+    timer.start(5);
+    action();
+    return seen;
+}
+
 } // namespace
 
 class HelpAboutTest : public QObject {
     Q_OBJECT
 
+    QWidget table;
+    QList<QUrl> opened;
+    UrlOpener recorder = [this](const QUrl &url) { return opened << url, false; }; // a failure says nothing
+
 private slots:
-    void contents_data()
+    // Contents hands an existing help page to the browser, even an empty one; else the rules show.
+    void contentsOpenTheHelpPageOrTheRules()
     {
-        QTest::addColumn<QString>("page"); // what lies at help.html
-        QTest::addColumn<bool>("browserOpensIt");
-        QTest::newRow("page present") << "page" << true;
-        QTest::newRow("empty page is still opened") << "empty" << true;
-        QTest::newRow("page missing") << "missing" << false;
-        QTest::newRow("a folder named help.html") << "folder" << false;
-    }
-
-    void contents()
-    {
-        QFETCH(QString, page);
-        QFETCH(bool, browserOpensIt);
-        QTemporaryDir appFolder;
-        const QString helpPath = QDir(appFolder.path()).filePath(QStringLiteral("help.html"));
-        QFile file(helpPath);
-        if (page == QLatin1String("folder"))
-            QVERIFY(QDir(appFolder.path()).mkdir(QStringLiteral("help.html")));
-        else if (page != QLatin1String("missing"))
-            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(page == "page" ? "<title>Rules</title>" : "") >= 0);
-        file.close();
-
-        QWidget table;
-        QList<QUrl> opened;
-        HelpMenu menu(&table, QFile::encodeName(appFolder.path()).toStdString(), recorder(opened));
-        QWidget *rulesOwner = nullptr;
-        const QStringList modals = modalsDuring([&] { menu.mnuContentsClick(); },
-                                                [&](QDialog &dialog) { rulesOwner = dialog.parentWidget(); });
-        QCOMPARE(opened, browserOpensIt ? QList<QUrl>{QUrl::fromLocalFile(helpPath)} : QList<QUrl>());
-        QCOMPARE(modals, browserOpensIt ? QStringList() : QStringList{"BJHelp"});
-        QCOMPARE(rulesOwner, browserOpensIt ? nullptr : &table);
-    }
-
-    void webAddresses()
-    {
-        QWidget table;
-        QList<QUrl> opened; // the desktop cannot open them: still nothing is reported
-        HelpMenu menu(&table, "/tmp", recorder(opened, false));
-        QCOMPARE(modalsDuring([&] {
-                     menu.mnuFeedRepBugClick();
-                     menu.mnuHomepageClick();
-                 }),
-                 QStringList());
-        QCOMPARE(opened, (QList<QUrl>{QUrl("https://quellard.example.org/support?mode=Contact"),
-                                      QUrl("https://quellard.example.org/support?mode=Products&p=quellard")}));
-    }
-
-    void rulesWindow()
-    {
-        HelpWindow rules;
-        QCOMPARE(rules.windowTitle(), QStringLiteral("Help"));
-        QCOMPARE(rules.minimumSize(), rules.maximumSize());
-        const auto *text = rules.findChild<QPlainTextEdit *>(QStringLiteral("txtHelp"));
-        QVERIFY(text && text->isReadOnly());
-        const QStringList lines = text->toPlainText().split(QLatin1Char('\n'));
-        QCOMPARE(lines.size(), int(std::size(kRulesLines)));
-        for (int i = 0; i < lines.size(); ++i)
-            QCOMPARE(lines[i], QString::fromLatin1(kRulesLines[i]));
-    }
-
-    void aboutBox()
-    {
-        QList<QUrl> opened;
-        AboutBox about(nullptr, recorder(opened));
-        QCOMPARE(about.windowTitle(), QStringLiteral("About"));
-        QCOMPARE(about.minimumSize(), about.maximumSize());
-        const QString version = QStringLiteral("%1.%2").arg(QUELLARD_VERSION_MAJOR).arg(QUELLARD_VERSION_MINOR);
-        for (const auto &[name, text] : {std::pair<const char *, QString>{"Label1", "Quellard"},
-                                         {"Label13", version},
-                                         {"Label15", "The Quellard developers"},
-                                         {"Label16", "https://quellard.example.org/"},
-                                         {"Label17", "Freeware"}}) {
-            const auto *label = about.findChild<QLabel *>(QLatin1String(name));
-            QVERIFY2(label && label->text() == text, name);
+        for (const char *page : std::initializer_list<const char *>{"<title>Rules</title>", "", nullptr}) {
+            QTemporaryDir folder;
+            QFile file(folder.filePath(QStringLiteral("help.html")));
+            QVERIFY(!page || (file.open(QIODevice::WriteOnly) && file.write(page) >= 0));
+            file.close();
+            opened.clear();
+            HelpMenu menu(&table, QFile::encodeName(folder.path()).toStdString(), recorder);
+            QStringList lines;
+            const QStringList modals = modalsDuring(
+                [&] { menu.mnuContentsClick(); },
+                [&](QDialog &rules) {
+                    QVERIFY(rules.parentWidget() == &table && rules.windowTitle() == QStringLiteral("Help"));
+                    lines = rules.findChild<QPlainTextEdit *>(QStringLiteral("txtHelp"))->toPlainText().split('\n');
+                });
+            QCOMPARE(opened, page ? QList{QUrl::fromLocalFile(file.fileName())} : QList<QUrl>());
+            QCOMPARE(modals, page ? QStringList() : QStringList{"BJHelp"});
+            if (!page) {
+                QCOMPARE(lines.size(), int(std::size(kRulesLines)));
+                for (int i = 0; i < lines.size(); ++i)
+                    QCOMPARE(lines[i], QString::fromLatin1(kRulesLines[i]));
+            }
         }
-        QVERIFY(about.findChild<QPlainTextEdit *>("Text1")->toPlainText().contains("free of charge"));
-
-        // The notice opens the home page; a press that slides off it before letting go does not.
-        about.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&about));
-        auto *notice = about.findChild<QLabel *>(QStringLiteral("Label6"));
-        QVERIFY(notice);
-        QTest::mousePress(notice, Qt::LeftButton);
-        QTest::mouseRelease(notice, Qt::LeftButton, {}, QPoint(notice->width() + 20, notice->height() + 20));
-        QCOMPARE(opened, QList<QUrl>());
-        QTest::mouseClick(notice, Qt::LeftButton);
-        QCOMPARE(opened, QList<QUrl>{QUrl("https://quellard.example.org/")});
     }
 
-    void aboutFromTheMenu()
+    void theAboutBoxAndTheWebAddresses()
     {
-        QWidget table;
-        HelpMenu menu(&table, "/tmp", [](const QUrl &) { return true; });
-        QWidget *owner = nullptr;
-        bool closedByButton = false;
+        opened.clear();
+        HelpMenu menu(&table, "/tmp", recorder);
+        menu.mnuFeedRepBugClick();
+        menu.mnuHomepageClick();
         const QStringList modals = modalsDuring(
             [&] { menu.mnuAboutClick(); },
             [&](QDialog &about) {
-                owner = about.parentWidget();
+                QVERIFY(about.parentWidget() == &table && about.windowTitle() == QStringLiteral("About"));
+                for (const auto &[name, text] : {std::pair{"Label1", "Quellard"},
+                                                 {"Label13", "1.0"},
+                                                 {"Label15", "The Quellard developers"},
+                                                 {"Label16", "https://quellard.example.org/"},
+                                                 {"Label17", "Freeware"}})
+                    QCOMPARE(about.findChild<QLabel *>(QLatin1String(name))->text(), QString::fromLatin1(text));
+                QVERIFY(about.findChild<QPlainTextEdit *>(QStringLiteral("Text1"))
+                            ->toPlainText()
+                            .contains("free of charge"));
+                QTest::mouseClick(about.findChild<QLabel *>(QStringLiteral("Label6")), Qt::LeftButton); // the notice
                 QTest::mouseClick(about.findChild<QPushButton *>(QStringLiteral("Command1")), Qt::LeftButton);
-                closedByButton = !about.isVisible();
+                QVERIFY2(!about.isVisible(), "&Close ends the box");
             });
         QCOMPARE(modals, QStringList{"frmAbout"});
-        QCOMPARE(owner, &table);
-        QVERIFY2(closedByButton, "&Close ends the box");
+        QCOMPARE(opened, (QList<QUrl>{QUrl("https://quellard.example.org/support?mode=Contact"),
+                                      QUrl("https://quellard.example.org/support?mode=Products&p=quellard"),
+                                      QUrl("https://quellard.example.org/")}));
     }
 };
 

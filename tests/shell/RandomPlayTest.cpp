@@ -1,18 +1,16 @@
-// A long, seeded run of random play through the real table window, menus worked in the dealer's pauses
-// included. After every action only the labels of one phase of the game are open, the money moved only by
-// a stake, a premium or a payout, both totals agree with the cards shown, and the settings file reads back.
-#include "settings/IniFile.h"
+// A long, seeded run of random play through the real window, menus worked in the dealer's pauses
+// included. After every action it checks what must hold whatever the cards, without playing the
+// game a second time: only one moment's labels are open; the totals are what the cards shown make;
+// the money moved only as the table of payouts says; the dealer drew below 17 and stood on 17 or
+// more; the sounds are the events' own. QUELLARD_PLAY_SEED chooses the run, QUELLARD_PLAY_ACTIONS
+// its length (`make soak` plays a long one); a failure names the seed and the action.
 #include "shell/CardSlotWidget.h"
 #include "shell/InsuranceDialog.h"
 #include "support/TableWindowHarness.h"
 
 #include <QAction>
+#include <QPushButton>
 #include <QtTest>
-
-#include <algorithm>
-#include <array>
-#include <numeric>
-#include <optional>
 #include <random>
 
 using namespace quellard;
@@ -20,283 +18,250 @@ using namespace quellard::testing;
 
 namespace {
 
-// The game's own generator with a fixed seed; the clock reseed at each deal is skipped.
-class FixedSeedRandom final : public RandomSource {
-public:
-    float next() override { return m_inner.next(); }
-    void reseedFromClock() override {}
+unsigned environment(const char *name, unsigned otherwise)
+{
+    return qEnvironmentVariableIsSet(name) ? qEnvironmentVariableIntValue(name) : otherwise;
+}
 
-private:
-    ClockSeededRandom m_inner{424242};
+// The game's own generator with the run's seed; the clock reseed at each deal is skipped.
+struct SeededRandom final : RandomSource {
+    explicit SeededRandom(unsigned seed) : inner(seed) {}
+    float next() override { return inner.next(); }
+    void reseedFromClock() override {}
+    ClockSeededRandom inner;
 };
 
-// The first seven actions click the label of the same index; each label is one bit of View::labels.
+// The first seven actions click the label of the same index; each label is one bit of View::open.
 enum Action { Chip5, Chip10, Chip50, New, Hit, Stand, Double, Restart, Deck, Sound };
 const char *const kLabels[] = {"lblBet5", "lblBet10", "lblBet50", "lblNew", "lblHit", "lblStand", "lblDouble"};
-const char *const kNames[] = {"£5", "£10", "£50", "New", "Hit", "Stand", "Double", "Re-Start", "Deck", "Sound"};
-constexpr double kChips[] = {5, 10, 50};
-constexpr int bit(Action a) { return 1 << a; }
-constexpr int kBetweenGames = bit(Chip5) | bit(Chip10) | bit(Chip50) | bit(New);
-constexpr int kPlayersTurn = bit(Hit) | bit(Stand);
+constexpr int kBetweenGames = 0b0001111, kPlayersTurn = 0b0110000, kDoubleToo = 0b1110000;
 
-// What the player sees. hand[0] is the player's, hand[1] the dealer's, a slot each: 0 when hidden, -1 when
-// it shows no face, else the card number it shows.
+using Cards = std::array<int, 7>; // a card number per slot: 0 hidden, -1 showing no face
+int value(int card) { return card <= 0 ? 0 : std::min((card - 1) % 13 + 1, 10); }
+int hard(const Cards &cards)
+{
+    return std::accumulate(cards.begin(), cards.end(), 0, [](int s, int c) { return s + value(c); });
+}
+// The total the cards make: one ace counts 11 while that stays within 21.
+int best(const Cards &cards)
+{
+    const bool ace = std::any_of(cards.begin(), cards.end(), [](int c) { return value(c) == 1; });
+    return ace && hard(cards) + 10 <= 21 ? hard(cards) + 10 : hard(cards);
+}
+
 struct View {
     double cash = 0, bet = 0;
-    int playerTotal = 0, dealerTotal = 0, labels = 0;
-    std::array<int, 7> hand[2]{};
-    bool open(Action a) const { return labels & bit(a); }
-    int shown(int side) const { return 7 - int(std::count(hand[side].begin(), hand[side].end(), 0)); }
+    int player = 0, dealer = 0, open = 0;
+    Cards hands[2]{};
+    bool soundOn = true;
+    bool has(Action a) const { return open & (1 << a); }
 };
-
-int value(int card) { return card <= 0 ? 0 : std::min((card - 1) % 13 + 1, 10); }
-
-// The best total, or the plain sum with every ace as 1.
-int total(const std::array<int, 7> &cards, bool aceMayCount11 = true)
-{
-    const int sum = std::accumulate(cards.begin(), cards.end(), 0, [](int s, int c) { return s + value(c); });
-    const bool ace = std::any_of(cards.begin(), cards.end(), [](int c) { return value(c) == 1; });
-    return aceMayCount11 && ace && sum + 10 <= 21 ? sum + 10 : sum;
-}
 
 } // namespace
 
 class RandomPlayTest : public QObject {
     Q_OBJECT
 
-    std::mt19937 m_rng{1975};
-    ApplicationFolder m_folder;
-    FixedSeedRandom m_random;
-    RecordingSound m_sound;
-    ModalAnswerer m_modals;
-    std::unique_ptr<TableWindow> m_window;
-    std::array<int, 7> m_cards[2]{}; // the card last seen face up in each slot of this game
-    bool m_dealt = false, m_reset = false, m_doubled = false, m_insured = false, m_deckChosen = false;
-    bool m_yesQueued = false, m_answerQueued = false;
-    std::optional<std::string> m_storedDeck, m_storedSound;
+    const unsigned m_seed = environment("QUELLARD_PLAY_SEED", 1975);
+    std::mt19937 m_rng{m_seed};
+    SeededRandom m_random{m_seed};
+    TableHarness m_table{true, 0.0};
+    Cards m_cards[2]{}; // this game's cards, as last seen face up
+    bool m_insured = false, m_menuInPause = false, m_restarted = false;
     QString m_problem;
-    int m_insuranceQuestions = 0, m_freshStarts = 0, m_restartsInPause = 0, m_decksInPause = 0;
+    int m_questions = 0, m_freshStarts = 0, m_pauseMenus = 0;
 
 private slots:
     void randomPlayKeepsTheTableConsistent()
     {
-        // Thousands of clicks on closed labels are part of the run; Qt Test would warn about each one.
-        static QtMessageHandler testLog = nullptr;
-        testLog = qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &context, const QString &text) {
-            if (!text.contains(QLatin1String("not accepted by receiving widget")))
-                testLog(type, context, text);
-        });
-        auto restoreLog = qScopeGuard([] { qInstallMessageHandler(testLog); });
-
-        QFile::remove(m_folder.file(QStringLiteral("images/imglake.gif"))); // so that choosing it is refused
-        m_window = std::make_unique<TableWindow>(
-            TableWindowOptions{m_folder.bytes(), &m_random, &m_sound, 0.0, [](const QUrl &) { return true; }});
-        m_window->formLoad();
-        m_window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
-
-        // The insurance question: asked with nothing open and the hole card face down, answered at random.
-        m_modals.otherModal = [this](QWidget *modal) {
-            if (auto *dialog = qobject_cast<InsuranceDialog *>(modal)) {
-                ++m_insuranceQuestions;
-                if (const View v = view(); v.labels != 0 || v.hand[1][1] != -1)
-                    m_problem = QStringLiteral("labels open or no hole card during the insurance question");
-                const unsigned answer = m_rng() % 3;
-                answer == 2 ? void(dialog->close()) : (answer ? dialog->noButton() : dialog->yesButton())->click();
-            }
-        };
-
-        // Mostly what a player would do next, big chips so that the money runs out now and then, and a share
-        // of clicks on closed labels and of menu commands at any moment.
+        static const QtMessageHandler log =
+            qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &at, const QString &text) {
+                if (!text.contains(QLatin1String("not accepted by receiving widget"))) // clicks on closed labels
+                    log(type, at, text);
+            });
+        QFile::remove(m_table.folder.file(QStringLiteral("images/imglake.gif"))); // choosing it is refused
+        m_table.window = std::make_unique<TableWindow>(TableWindowOptions{
+            .appFolder = m_table.folder.bytes(), .random = &m_random, .sound = &m_table.sound, .pauseScale = 0});
+        m_table.load();
+        m_table.modals.otherModal = [this](QWidget *modal) { answerInsurance(modal); };
         //                                             £5 £10 £50 New Hit Stand Double Restart Deck Sound
         std::discrete_distribution<int> betweenGames({4, 4, 7, 8, 1, 1, 1, 0.5, 1, 1});
         std::discrete_distribution<int> playersTurn({1, 1, 1, 1, 7, 7, 4, 0.5, 1, 1});
-        for (int i = 0; i < 3000; ++i) {
-            const View before = view();
-            const Action action = Action(before.open(New) ? betweenGames(m_rng) : playersTurn(m_rng));
-            const int boxesBefore = int(m_modals.seen.size());
-            if (!m_answerQueued) {
-                m_yesQueued = m_rng() % 2 == 0;
-                m_modals.answerNext(m_yesQueued ? QMessageBox::Yes : QMessageBox::No);
-                m_answerQueued = true;
-            }
+        const unsigned actions = environment("QUELLARD_PLAY_ACTIONS", 2000);
+        for (unsigned i = 0; i < actions; ++i) {
+            const View was = view();
+            const Action action = Action(was.has(New) ? betweenGames(m_rng) : playersTurn(m_rng));
+            const qsizetype boxes = m_table.modals.seen.size(), sounds = m_table.sound.played.size();
+            while (m_table.modals.answers.size() < 2)
+                m_table.modals.answers << (m_rng() % 2 ? QMessageBox::Yes : QMessageBox::No);
             m_problem.clear();
-            perform(action, before);
-            QCoreApplication::processEvents();
-            const View after = view();
-            const QString problem = m_problem.isEmpty() ? check(action, before, after, boxesBefore) : m_problem;
+            perform(action);
+            const bool broke =
+                boxes < m_table.modals.seen.size() && m_table.modals.seen.last().text.startsWith("Sorry.");
+            const QString problem = m_problem.isEmpty() ? check(action, was, view(), broke, sounds) : m_problem;
             QVERIFY2(problem.isEmpty(),
-                     qPrintable(QStringLiteral("action %1 (%2): %3").arg(i).arg(kNames[action], problem)));
+                     qPrintable(QStringLiteral("seed %1, action %2: %3").arg(m_seed).arg(i).arg(problem)));
         }
-        qInfo("%d insurance questions, %d fresh starts when broke, %d restarts and %d deck changes mid-turn",
-              m_insuranceQuestions, m_freshStarts, m_restartsInPause, m_decksInPause);
-        // The run must reach the corners it is for.
-        QVERIFY(m_insuranceQuestions > 10 && m_freshStarts > 0 && m_restartsInPause > 5 && m_decksInPause > 5);
+        qInfo("seed %u: %d insurance questions, %d fresh starts, %d menu commands in the dealer's pauses", m_seed,
+              m_questions, m_freshStarts, m_pauseMenus);
+        QVERIFY2(m_questions > 10 && m_freshStarts > 0 && m_pauseMenus > 10, "the run missed the corners it is for");
     }
 
 private:
     View view() const
     {
-        auto number = [this](const char *name) { return m_window->findChild<QLabel *>(name)->text().toDouble(); };
+        auto number = [this](const char *name) { return m_table.caption(QLatin1String(name)).toDouble(); };
         View v{number("lblmoney"), number("lblBet"), int(number("lblPlay")), int(number("lblCom"))};
         for (int a = Chip5; a <= Double; ++a)
-            v.labels |= m_window->findChild<QWidget *>(kLabels[a])->isEnabled() ? 1 << a : 0;
+            v.open |= m_table.open(QLatin1String(kLabels[a])) << a;
         for (int side = 0; side < 2; ++side)
             for (int i = 0; i < 7; ++i) {
-                const auto *w = m_window->findChild<CardSlotWidget *>(
-                    QStringLiteral("%1%2").arg(side ? "PicCom" : "PicPlay").arg(i + 1));
-                v.hand[side][i] = w->isHidden() ? 0 : w->face() == SlotFace::CardFace ? w->cardNumber() : -1;
+                auto *w =
+                    m_table.find<CardSlotWidget>(QStringLiteral("%1%2").arg(side ? "PicCom" : "PicPlay").arg(i + 1));
+                v.hands[side][std::size_t(i)] = w->isHidden()                     ? 0
+                                                : w->face() == SlotFace::CardFace ? w->cardNumber()
+                                                                                  : -1;
             }
+        v.soundOn = m_table.window->menus().sound->isChecked();
         return v;
     }
 
-    void perform(Action action, const View &before)
+    void answerInsurance(QWidget *modal)
     {
-        m_dealt = action == New && before.open(New) && before.bet > 0;
-        m_reset = m_deckChosen = false;
-        m_doubled = !m_dealt && (m_doubled || (action == Double && before.open(Double) && before.cash >= before.bet));
-        m_insured = m_insured && !m_dealt;
+        auto *dialog = qobject_cast<InsuranceDialog *>(modal);
+        if (!dialog)
+            return;
+        ++m_questions;
+        if (const View v = view(); v.open != 0 || v.hands[1][1] != -1)
+            m_problem = QStringLiteral("labels open or no hole card under the insurance question");
+        const unsigned answer = m_rng() % 3;
+        answer == 2 ? void(dialog->close()) : (answer ? dialog->noButton() : dialog->yesButton())->click();
+    }
+
+    void perform(Action action)
+    {
+        m_menuInPause = m_restarted = false;
         if (action >= Restart)
             return menuCommand(action);
-        auto *label = m_window->findChild<ClickLabel *>(kLabels[action]);
-        if (action != Stand && action != Double)
-            return QTest::mouseClick(label, Qt::LeftButton, {}, label->rect().center());
-
-        // Stand and Double hand over to the dealer. A zero timer looks at the table in each pause and, now
-        // and then, works a menu in one of them.
+        // In the dealer's turn, now and then a menu is worked in one of its pauses.
         const int what = m_rng() % 4 == 0 ? int(Restart + m_rng() % 3) : -1;
-        const int atPause = int(m_rng() % 3);
-        int pause = 0;
+        int pauses = 0, atPause = int(m_rng() % 3);
         QTimer watcher;
         connect(&watcher, &QTimer::timeout, this, [&] {
-            if (m_window->dealerPausing() && view().labels != 0)
+            if (!m_table.window->dealerPausing())
+                return;
+            if (view().open != 0)
                 m_problem = QStringLiteral("labels open in the dealer's pause");
-            if (m_window->dealerPausing() && pause++ == atPause && what >= 0)
-                menuCommand(Action(what));
+            if (pauses++ == atPause && what >= 0)
+                menuCommand(Action(what)), m_menuInPause = true, ++m_pauseMenus;
         });
         watcher.start(0);
-        QTest::mouseClick(label, Qt::LeftButton, {}, label->rect().center());
+        m_table.click(QLatin1String(kLabels[action]));
+        QCoreApplication::processEvents();
     }
 
     void menuCommand(Action what)
     {
-        const bool inPause = m_window->dealerPausing();
-        const TableMenus &menus = m_window->menus();
-        if (what == Restart) {
-            menus.newGame->trigger();
-            m_reset = true;
-            m_restartsInPause += inPause;
-        } else if (what == Deck) {
-            const std::size_t item = m_rng() % kDeckBacks.size();
-            menus.deckItems[item]->trigger();
-            if (kDeckBacks[item].fileName != "imglake.gif")
-                m_storedDeck = std::string(kDeckBacks[item].fileName);
-            m_deckChosen = true;
-            m_decksInPause += inPause;
-        } else {
-            menus.sound->trigger();
-            m_storedSound = std::string(1, menus.sound->isChecked() ? '1' : '0');
-        }
+        const TableMenus &menus = m_table.window->menus();
+        m_restarted = m_restarted || what == Restart;
+        what == Restart ? menus.newGame->trigger()
+        : what == Deck  ? menus.deckItems[m_rng() % menus.deckItems.size()]->trigger()
+                        : menus.sound->trigger();
     }
 
-    QString check(Action action, const View &before, const View &after, int boxesBefore)
+    QString check(Action action, const View &was, const View &now, bool broke, qsizetype soundsFrom)
     {
-        // At most one message box, and one this action can raise.
-        const int boxes = int(m_modals.seen.size()) - boxesBefore;
-        if (boxes > 1)
-            return QStringLiteral("more than one message box");
-        if (boxes == 1) {
-            m_answerQueued = false;
-            const QString &text = m_modals.seen.last().text;
-            const bool broke = text.startsWith(u"Sorry. You seem to have run out of money.");
-            if (!((text == u"You do not have enough money!!" && (action <= New || action == Double)) ||
-                  (text == u"Please bet first!!" && action == New && before.bet == 0) ||
-                  (broke && action <= New && before.cash + before.bet == 0) ||
-                  (text == u"Error: File does not exist" && m_deckChosen)))
-                return QStringLiteral("unexpected box: ") + text;
-            m_freshStarts += broke && m_yesQueued;
-            m_reset = m_reset || (broke && m_yesQueued);
-        }
-        if (m_reset)
-            m_doubled = m_insured = false;
-
-        // Only the labels of one moment of the game are open; Double only on a two-card 11 just dealt.
-        const int l = after.labels;
-        if (l != kBetweenGames && l != kPlayersTurn && l != (kPlayersTurn | bit(Double)))
+        const int l = now.open;
+        if (l != kBetweenGames && l != kPlayersTurn && l != kDoubleToo)
             return QStringLiteral("labels open: %1").arg(l, 7, 2, QLatin1Char('0'));
-        if (l & bit(Stand) && (after.bet <= 0 || after.playerTotal > 21))
+        const int cards = int(std::count_if(now.hands[0].begin(), now.hands[0].end(), [](int c) { return c; }));
+        if (now.has(Double) && (cards != 2 || now.player != 11))
+            return QStringLiteral("Double open on %1 cards making %2").arg(cards).arg(now.player);
+        if (now.has(Stand) && (now.bet <= 0 || now.player > 21))
             return QStringLiteral("the player's turn without a live hand");
-        const bool mayDouble =
-            l & bit(Hit) && after.playerTotal == 11 && after.shown(0) == 2 && (m_dealt || before.open(Double));
-        if (after.open(Double) ? !mayDouble : mayDouble && action != Double)
-            return QStringLiteral("Double open or closed out of turn");
-        if (m_reset && (after.cash != 500 || after.bet != 0 || after.playerTotal != 0 || after.dealerTotal != 0 ||
-                        l != kBetweenGames || after.shown(0) != 2 || after.shown(1) != 1))
-            return QStringLiteral("not a fresh table after a restart");
-
-        // This game's cards: a slot turned face down by a new card back keeps the card it showed.
-        for (int side = 0; side < 2; ++side)
-            for (int i = 0; i < 7; ++i) {
-                const int shown = after.hand[side][i];
-                int &card = m_cards[side][i];
-                card = shown > 0 ? shown : (m_dealt || m_reset || shown == 0) ? 0 : card;
-            }
-
-        if (!moneyAllowed(action, before, after))
-            return QStringLiteral("money moved to cash %1, bet %2").arg(after.cash).arg(after.bet);
-        // The premium is paid at the deal: the cash fell by half the bet and the bet stayed.
-        m_insured = m_insured || (m_dealt && after.bet == before.bet && after.cash == before.cash - before.bet / 2);
-
-        // After a double every ace counts 1; the dealer's total is the up card alone until the dealer's turn.
-        const bool dealerTurned = std::any_of(m_cards[1].begin() + 1, m_cards[1].end(), [](int c) { return c; });
-        const int player = total(m_cards[0], !m_doubled);
-        const int dealer = dealerTurned ? total(m_cards[1]) : value(m_cards[1][0]);
-        if (after.playerTotal != player || after.dealerTotal != dealer)
-            return QString::asprintf("totals %d and %d, the cards make %d and %d", after.playerTotal, after.dealerTotal,
-                                     player, dealer);
-
-        const QString settings = m_folder.file(QStringLiteral("Quellard.ini"));
-        const IniFile file(settings.toStdString());
-        if ((QFileInfo::exists(settings) || m_storedDeck || m_storedSound) &&
-            (file.value("Deck", "Default") != m_storedDeck || file.value("Settings", "Sounds") != m_storedSound))
-            return QStringLiteral("the settings file does not read back the choices made");
-        return {};
+        const bool reset = m_restarted || (broke && now.cash == 500 && now.bet == 0);
+        m_freshStarts += broke && now.cash == 500;
+        const bool dealt = action == New && was.has(New) && was.bet > 0;
+        for (int side = 0; side < 2; ++side) // a slot turned face down by a new card back keeps its card
+            for (std::size_t i = 0; i < 7; ++i)
+                m_cards[side][i] = now.hands[side][i] > 0                      ? now.hands[side][i]
+                                   : now.hands[side][i] == 0 || dealt || reset ? 0
+                                                                               : m_cards[side][i];
+        if (reset) {
+            m_insured = false;
+            return now.cash == 500 && now.bet == 0 && l == kBetweenGames ? QString()
+                                                                         : QStringLiteral("not a fresh table");
+        }
+        // The totals are what the cards make, an ace as 1 after a double; the dealer shows its up card
+        // alone until it plays, and then has drawn below 17 and stood on 17 or more.
+        const Cards &player = m_cards[0], &dealer = m_cards[1];
+        const bool dealerPlayed = std::any_of(dealer.begin() + 1, dealer.end(), [](int c) { return c; });
+        if ((now.player != best(player) && !(player[2] && now.player == hard(player))) ||
+            now.dealer != (dealerPlayed ? best(dealer) : value(dealer[0])))
+            return QStringLiteral("totals %1 and %2 for the cards shown").arg(now.player).arg(now.dealer);
+        const bool settled = (action == Stand || action == Double) && was.has(action) && now.has(New);
+        if (settled && dealerPlayed && !dealer[6]) {
+            Cards beforeLast = dealer;
+            beforeLast[std::size_t(std::find(dealer.begin(), dealer.end(), 0) - dealer.begin() - 1)] = 0;
+            if (now.dealer < 17 || best(beforeLast) >= 17)
+                return QStringLiteral("the dealer drew on %1 and stood on %2").arg(best(beforeLast)).arg(now.dealer);
+        }
+        // Cash and bet together change only by the table of payouts: a premium of half the bet, and at
+        // the end the stake lost, returned, paid even money or 3 to 2, plus 1.5 times the bet for
+        // insurance against a dealer's blackjack.
+        const double change = now.cash + now.bet - was.cash - was.bet;
+        double expected = 0;
+        if (dealt) {
+            const double premium = value(dealer[0]) == 1 ? was.bet / 2 : 0,
+                         blackjack = now.bet == 0 ? 1.5 * was.bet : 0;
+            m_insured = premium > 0 && change == blackjack - premium;
+            expected = blackjack - (m_insured ? premium : 0);
+        } else if (action == Hit && was.has(Hit) && now.player > 21) {
+            expected = -was.bet;
+        } else if (settled) {
+            const double stake = action == Double ? 2 * was.bet : was.bet;
+            const int p = now.player, d = now.dealer;
+            const bool dealerBlackjack = value(dealer[0]) == 1 && value(dealer[1]) == 10;
+            expected = (d > 21 || p > d ? stake
+                        : p == d        ? 0
+                                        : -stake) +
+                       (m_insured && dealerBlackjack ? 1.5 * stake : 0);
+        }
+        if (change != expected)
+            return QStringLiteral("money moved by %1, not %2").arg(change).arg(expected);
+        return checkSounds(action, was, now, dealt, settled, soundsFrom);
     }
 
-    // Money moves only by a chip, the premium, doubling, a payout or a fresh start; every amount is a
-    // multiple of 0.5, so exact in doubles.
-    bool moneyAllowed(Action action, const View &before, const View &after) const
+    // The insurance question is heard always, the rest only while the switch is on; a turn with a
+    // menu worked in its pauses, or a seventh dealer card replaced, is not counted.
+    QString checkSounds(Action action, const View &was, const View &now, bool dealt, bool settled, qsizetype from) const
     {
-        const double c = before.cash, b = before.bet, cash = after.cash, bet = after.bet;
-        const bool unchanged = cash == c && bet == b;
-        if (cash < 0 || bet < 0 || m_reset)
-            return cash >= 0 && bet >= 0; // a restart is checked as a fresh table
-        // After the dealer's turn: even money on a win, the stake back on a push, 1.5 times the stake when
-        // insured against a dealer's blackjack.
-        auto settled = [&](double cashLeft, double stake) {
-            const int p = after.playerTotal, d = after.dealerTotal;
-            const double pay = d > 21 || p > d ? 2 * stake : p == d ? stake : 0;
-            const bool dealerBlackjack = value(m_cards[1][0]) == 1 && value(m_cards[1][1]) == 10;
-            return bet == 0 && d >= 17 && cash == cashLeft + pay + (m_insured && dealerBlackjack ? 1.5 * stake : 0);
-        };
-        if (action <= Chip50)
-            return before.open(action) && c >= kChips[action] ? cash == c - kChips[action] && bet == b + kChips[action]
-                                                              : unchanged;
-        if (action == New && m_dealt) {
-            // Maybe a premium of half the bet on a dealer's ace, maybe a blackjack paid 3 to 2 at once.
-            const bool blackjack = total({after.hand[0][0], after.hand[0][1]}) == 21;
-            for (const double premium : {0.0, value(after.hand[1][0]) == 1 ? b / 2 : 0.0})
-                if ((cash == c - premium && bet == b) || (blackjack && cash == c - premium + 2.5 * b && bet == 0))
-                    return true;
-            return false;
+        QStringList expected;
+        if (dealt && value(m_cards[1][0]) == 1)
+            expected << "sounds/insurance.wav";
+        if (was.soundOn && dealt && now.bet == 0)
+            expected << "sounds/clap.wav";
+        if (was.soundOn && action == Hit && was.has(Hit)) {
+            if (std::count(now.hands[0].begin(), now.hands[0].end(), 0) <
+                std::count(was.hands[0].begin(), was.hands[0].end(), 0))
+                expected << "sounds/whoosh.wav";
+            if (now.player > 21)
+                expected << "sounds/hung-01.wav";
         }
-        if (action == Hit)
-            return unchanged || (cash == c && bet == 0 && after.playerTotal > 21);
-        if (action == Stand && before.open(Stand))
-            return settled(c, b);
-        if (action == Double && before.open(Double))
-            return (c < b && unchanged) || settled(c - b, 2 * b);
-        return unchanged;
+        if (settled && (m_menuInPause || m_cards[1][6]))
+            return {};
+        if (was.soundOn && settled) {
+            for (auto c = m_cards[1].begin() + 1; c != m_cards[1].end() && *c; ++c)
+                expected << "sounds/whoosh.wav";
+            const int p = now.player, d = now.dealer;
+            expected << (p == d             ? "sounds/snore.wav"
+                         : p < d && d <= 21 ? "sounds/hung-01.wav"
+                         : d > 21           ? "sounds/Explode.wav"
+                                            : "sounds/haha.wav");
+        }
+        const QStringList heard = m_table.sound.played.mid(from);
+        return heard == expected ? QString()
+                                 : QStringLiteral("heard [%1], not [%2]").arg(heard.join(' '), expected.join(' '));
     }
 };
 

@@ -1,12 +1,11 @@
-// The table window as laid out and as it starts: positions, start-up state, hover highlighting,
-// menus, and closing.
+// The table window as laid out and as it starts: positions, the start-up state, hover highlighting,
+// the hand cursor, the menus and their ticks, and closing.
 #include "shell/CardSlotWidget.h"
 #include "shell/FilledShape.h"
 #include "support/TableWindowHarness.h"
 
 #include <QAction>
 #include <QMenu>
-#include <QMenuBar>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -16,227 +15,153 @@ using namespace quellard::testing;
 class TableWindowTest : public QObject {
     Q_OBJECT
 
+    TableHarness table;
+    QWidget *form = nullptr;
+    QPoint at(const QString &name, QPoint offset) const { return table.find(name)->mapTo(form, offset); }
+
 private slots:
-    void controlsStandWhereTheTableHasThem();
-    void startsWithOnlyTheChipsAndNewOpen();
-    void hoverLightsOneActionAtATime();
-    void menusCarryTheirCaptionsAndExitWritesNothing();
-    void largeAmountsReadAsPlainDecimals();
-    void menusShowATickOrNothing();
-    void theHandShowsOverChipsAndActionsOpenOrNot();
+    void initTestCase()
+    {
+        table.load();
+        form = table.window->centralWidget();
+    }
+
+    void controlsStandWhereTheTableHasThem()
+    {
+        QString layout = QStringLiteral( // name left top width height, in twips
+            "Shape1 240 120 7935 5415,PicBack 600 2040 1095 1455,lblCom 1440 1200 615 615,lblPlay 6360 4320 615 615,"
+            "lblBettitle 6240 2400 1350 345,Label4 6240 2760 255 375,lblBet 6480 2760 855 375,"
+            "lblMoneytitle 120 4200 1695 375,Label2 120 4560 375 615,lblmoney 480 4560 1335 495,"
+            "Label3 120 5400 735 735,lblBet5 120 5400 735 675,Label5 960 5400 975 735,lblBet10 960 5400 975 600,"
+            "Label1 2040 5400 975 735,lblBet50 2040 5400 975 615,Line1 6480 720 1695 15,Line5 960 4320 1095 15");
+        const char *actions[] = {"lblNew",   "shNewGame", "lblHit",    "shHit",
+                                 "lblStand", "shStand",   "lblDouble", "shDouble"};
+        for (int i = 0; i < 8; ++i)
+            layout += QStringLiteral(",%1 %2 5640 1095 375").arg(actions[i]).arg(3600 + 1200 * (i / 2));
+        for (int n = 0; n < 7; ++n)
+            layout +=
+                QStringLiteral(",PicCom%1 %2 480 1095 1455,PicPlay%1 %2 3600 1095 1455").arg(n + 1).arg(2520 + 360 * n);
+        for (const QString &row : layout.split(',')) {
+            const QStringList f = row.split(' ');
+            const QWidget *control = table.find(f[0]);
+            QVERIFY2(control && QRect(control->mapTo(form, QPoint()), control->size()) ==
+                                    QRect(f[1].toInt() / 15, f[2].toInt() / 15, f[3].toInt() / 15, f[4].toInt() / 15),
+                     qPrintable(row));
+        }
+        QVERIFY(form->size() == QSize(559, 414) && table.window->minimumSize() == table.window->maximumSize());
+        QVERIFY(!(table.window->windowFlags() & Qt::WindowMaximizeButtonHint));
+    }
+
+    void startsWithOnlyTheChipsAndNewOpen()
+    {
+        QCOMPARE(table.window->windowTitle(), QStringLiteral("Quellard"));
+        QCOMPARE(form->palette().color(QPalette::Window), QColor(64, 64, 64));
+        QCOMPARE(table.find<FilledShape>(QStringLiteral("Shape1"))->fillColor(), QColor(0, 128, 0));
+        QStringList tips;
+        for (const char *name : {"lblBet5", "lblBet10", "lblBet50", "lblNew", "lblHit", "lblStand", "lblDouble"})
+            tips << QString(table.open(QLatin1String(name)) ? "+" : "-") + table.find(QLatin1String(name))->toolTip();
+        QCOMPARE(tips, (QStringList{"+Bet £5 (pounds)", "+Bet £10 (pounds)", "+Bet £50 (pounds)",
+                                    "+Place a bet and click me to start a new game", "-Get another card", "-", "-"}));
+        QString shown; // the dealer's first and the player's first two cards lie face down, with the deck
+        for (const QString &slot : QStringList{"PicBack", "PicCom1", "PicCom2", "PicPlay1", "PicPlay2", "PicPlay3"}) {
+            const auto *card = table.find<CardSlotWidget>(slot);
+            shown += card->isVisible() ? QChar('0' + int(card->face())) : QChar('-');
+        }
+        QCOMPARE(shown, QStringLiteral("11-11-"));
+        QCOMPARE((QStringList{table.caption("lblmoney"), table.caption("lblBet"), table.caption("lblPlay"),
+                              table.caption("lblCom")}),
+                 (QStringList{"500", "0", "0", "0"}));
+        QVERIFY(table.window->menus().sound->isChecked() && table.modals.seen.isEmpty() &&
+                table.sound.played.isEmpty());
+    }
+
+    // Straight from one action onto the next, open or not, one lights blue; other controls keep the
+    // light; the felt and the frame lines are the window's own surface and put it out.
+    void hoverLightsOneActionAtATime()
+    {
+        auto lit = [&] {
+            QString colours;
+            for (const char *name : {"shNewGame", "shHit", "shStand", "shDouble"}) {
+                const QColor fill = table.find<FilledShape>(QLatin1String(name))->fillColor();
+                colours += fill == QColor(0, 0, 255) ? 'B' : fill == QColor(224, 224, 224) ? 'g' : '?';
+            }
+            return colours;
+        };
+        const QString moves = "lblNew Bggg,lblHit gBgg,lblStand ggBg,lblDouble gggB,lblBet5 gggB,Label3 gggB,"
+                              "lblmoney gggB,PicPlay1 gggB,Line1 gggg,lblHit gBgg,Shape1 gggg";
+        for (const QString &move : moves.split(',')) {
+            const QString name = move.section(' ', 0, 0);
+            QTest::mouseMove(form, at(name, name.startsWith("Line") ? QPoint(10, 0)
+                                            : name == "Label3"      ? QPoint(20, 42)
+                                                                    : QPoint(5, 5)));
+            QVERIFY2(lit() == move.section(' ', 1), qPrintable(move + " but " + lit()));
+        }
+    }
+
+    void theHandShowsOverChipsAndActionsOpenOrNot()
+    {
+        const QString places = "lblNew 20 10,lblHit 20 10,lblStand 20 10,lblDouble 20 10,lblBet5 20 10,Label3 20 42";
+        for (const QString &place : places.split(',')) { // closed at start: Hit, Stand and Double
+            const QStringList f = place.split(' ');
+            QTest::mouseMove(form, QPoint(5, 5)); // from the felt's edge, so that every move enters
+            QTest::mouseMove(form, at(f[0], QPoint(f[1].toInt(), f[2].toInt())));
+            QVERIFY2(table.window->windowHandle()->cursor().shape() == Qt::PointingHandCursor, qPrintable(place));
+        }
+        QTest::mouseMove(form, at("Shape1", QPoint(300, 150)));
+        QCOMPARE(table.window->windowHandle()->cursor().shape(), Qt::ArrowCursor);
+    }
+
+    void menusCarryTheirCaptionsAndTicks()
+    {
+        const TableMenus &m = table.window->menus();
+        QStringList captions;
+        for (QMenu *menu : {m.file, m.options, m.deck, m.soundMenu, m.help}) {
+            captions << menu->title();
+            for (QAction *a : menu->actions())
+                captions << (a->isSeparator() ? "-" : (a->text() + ' ' + a->shortcut().toString()).trimmed());
+        }
+        QCOMPARE(
+            captions.join('|'),
+            QStringLiteral("&File |Re-Start &New Game F2|-|E&xit Ctrl+X|Options|Deck|Deck|Default|-|Roman Wall|Tyne "
+                           "Bridge|Big Cat|Lake|Marine Life|Bruce Almighty|&Sound|&On F5|&Help|&Contents ... F1|-|"
+                           "&Feedback/Report Bug|Homepage|-|A&bout"));
+        // Ink in an item's first column: a tick when ticked, nothing (no empty box) when not.
+        auto marked = [](QMenu *menu, QAction *item) {
+            menu->adjustSize();
+            const QImage image = menu->grab().toImage();
+            const QRect column = menu->actionGeometry(item).adjusted(2, 2, 0, -2);
+            int ink = 0;
+            for (int y = column.top(); y <= column.bottom(); ++y)
+                for (int x = column.left(); x < column.left() + column.height() + 4; ++x)
+                    ink += qAbs(qGray(image.pixel(x, y)) - qGray(image.pixel(column.left() + 1, column.center().y()))) >
+                           60;
+            return ink > 3 ? 'v' : '-';
+        };
+        m.deckItems[0]->setChecked(false);
+        m.deckItems[4]->setChecked(true); // Lake
+        m.sound->setChecked(false);
+        QString ticks;
+        for (QAction *item : m.deckItems)
+            ticks += marked(m.deck, item);
+        QCOMPARE(ticks + marked(m.soundMenu, m.sound), QStringLiteral("----v---"));
+        m.sound->setChecked(true);
+        QCOMPARE(marked(m.soundMenu, m.sound), 'v');
+    }
+
+    void largeAmountsReadAsPlainDecimalsAndExitWritesNothing()
+    {
+        Table rich = Table::fresh();
+        rich.cash = 1000000;
+        TableWindow window({.table = rich});
+        QCOMPARE(window.findChild<QLabel *>(QStringLiteral("lblmoney"))->text(), QStringLiteral("1000000"));
+        QCOMPARE(window.findChild<QLabel *>(QStringLiteral("lblmoney"))->accessibleName(),
+                 QStringLiteral("Your cash: £1000000"));
+        QSignalSpy unloaded(table.window.get(), &TableWindow::unloaded);
+        table.window->menus().exit->trigger();
+        QVERIFY(unloaded.count() == 1 && !table.window->isVisible());
+        QVERIFY(!QFileInfo::exists(table.folder.file(QStringLiteral("Quellard.ini"))));
+    }
 };
-
-void TableWindowTest::controlsStandWhereTheTableHasThem()
-{
-    TableHarness table;
-    auto row = [&](const QString &name, QRect twips) { // left, top, width, height
-        QWidget *control = table.find(name);
-        QVERIFY2(control && table.window->centralWidget()->isAncestorOf(control), qPrintable(name));
-        const QRect pixels(twips.x() / 15, twips.y() / 15, twips.width() / 15, twips.height() / 15);
-        const QRect onForm(control->mapTo(table.window->centralWidget(), QPoint(0, 0)), control->size());
-        QVERIFY2(onForm == pixels, qPrintable(name));
-    };
-    for (int n = 1; n <= 7; ++n) {
-        row(QStringLiteral("PicCom%1").arg(n), QRect(2520 + 360 * (n - 1), 480, 1095, 1455));
-        row(QStringLiteral("PicPlay%1").arg(n), QRect(2520 + 360 * (n - 1), 3600, 1095, 1455));
-    }
-    const char *actions[][2] = {
-        {"lblNew", "shNewGame"}, {"lblHit", "shHit"}, {"lblStand", "shStand"}, {"lblDouble", "shDouble"}};
-    for (int i = 0; i < 4; ++i)
-        for (const char *name : actions[i])
-            row(QString::fromLatin1(name), QRect(3600 + 1200 * i, 5640, 1095, 375));
-    const std::pair<const char *, QRect> others[] = {
-        {"Shape1", {240, 120, 7935, 5415}},       {"PicBack", {600, 2040, 1095, 1455}},
-        {"lblCom", {1440, 1200, 615, 615}},       {"lblPlay", {6360, 4320, 615, 615}},
-        {"lblBettitle", {6240, 2400, 1350, 345}}, {"Label4", {6240, 2760, 255, 375}},
-        {"lblBet", {6480, 2760, 855, 375}},       {"lblMoneytitle", {120, 4200, 1695, 375}},
-        {"Label2", {120, 4560, 375, 615}},        {"lblmoney", {480, 4560, 1335, 495}},
-        {"Label3", {120, 5400, 735, 735}},        {"lblBet5", {120, 5400, 735, 675}},
-        {"Label5", {960, 5400, 975, 735}},        {"lblBet10", {960, 5400, 975, 600}},
-        {"Label1", {2040, 5400, 975, 735}},       {"lblBet50", {2040, 5400, 975, 615}},
-        {"Line1", {6480, 720, 1695, 15}},         {"Line5", {960, 4320, 1095, 15}},
-    };
-    for (const auto &[name, twips] : others)
-        row(QString::fromLatin1(name), twips);
-}
-
-void TableWindowTest::startsWithOnlyTheChipsAndNewOpen()
-{
-    TableHarness table;
-    table.load();
-    QWidget *form = table.window->centralWidget();
-    QCOMPARE(form->size(), QSize(559, 414));
-    QCOMPARE(table.window->minimumSize(), table.window->maximumSize());
-    QVERIFY(!(table.window->windowFlags() & Qt::WindowMaximizeButtonHint));
-    QCOMPARE(table.window->windowTitle(), QStringLiteral("Quellard"));
-    QCOMPARE(form->palette().color(QPalette::Window), QColor(64, 64, 64));
-    QCOMPARE(table.find<FilledShape>(QStringLiteral("Shape1"))->fillColor(), QColor(0, 128, 0));
-    const QList<std::tuple<const char *, bool, const char *>> actions = {
-        {"lblBet5", true, "Bet £5 (pounds)"},
-        {"lblBet10", true, "Bet £10 (pounds)"},
-        {"lblBet50", true, "Bet £50 (pounds)"},
-        {"lblNew", true, "Place a bet and click me to start a new game"},
-        {"lblHit", false, "Get another card"},
-        {"lblStand", false, ""},
-        {"lblDouble", false, ""}};
-    for (const auto &[name, open, tip] : actions) {
-        QWidget *control = table.find(QString::fromLatin1(name));
-        QVERIFY2(control->isEnabled() == open, name);
-        QCOMPARE(control->toolTip(), QString::fromUtf8(tip));
-        QCOMPARE(control->cursor().shape(), Qt::PointingHandCursor);
-    }
-    for (int n = 1; n <= 7; ++n) { // the deck, the dealer's first and the player's first two lie face down
-        QCOMPARE(table.find(QStringLiteral("PicCom%1").arg(n))->isVisible(), n == 1);
-        QCOMPARE(table.find(QStringLiteral("PicPlay%1").arg(n))->isVisible(), n <= 2);
-    }
-    for (const char *faceDown : {"PicBack", "PicCom1", "PicPlay1", "PicPlay2"}) {
-        auto *slot = table.find<CardSlotWidget>(QString::fromLatin1(faceDown));
-        QVERIFY2(slot->isVisible() && slot->face() == SlotFace::CardBack, faceDown);
-    }
-    QCOMPARE(table.caption(QStringLiteral("lblmoney")), QStringLiteral("500"));
-    for (const char *zero : {"lblBet", "lblPlay", "lblCom"})
-        QCOMPARE(table.caption(QString::fromLatin1(zero)), QStringLiteral("0"));
-    QVERIFY(table.window->menus().sound->isChecked());
-    QVERIFY(table.modals.seen.isEmpty());
-    QVERIFY(table.sound.played.isEmpty());
-    QVERIFY(!QFileInfo::exists(table.folder.file(QStringLiteral("Quellard.ini"))));
-}
-
-void TableWindowTest::hoverLightsOneActionAtATime()
-{
-    TableHarness table;
-    table.load();
-    auto moveOver = [&](const char *name, QPoint offset) {
-        QWidget *form = table.window->centralWidget();
-        QTest::mouseMove(form, table.find(QString::fromLatin1(name))->mapTo(form, QPoint(0, 0)) + offset);
-    };
-    auto lit = [&](int index) { // only the action at `index` (-1: none) is blue, the rest grey
-        int n = 0;
-        for (const char *name : {"shNewGame", "shHit", "shStand", "shDouble"})
-            if (table.find<FilledShape>(QString::fromLatin1(name))->fillColor() !=
-                (n++ == index ? QColor(0, 0, 255) : QColor(224, 224, 224)))
-                return false;
-        return true;
-    };
-    QVERIFY(lit(-1));
-    // Straight from one action onto the next: one goes grey and the other blue in one step, enabled or not.
-    const char *actions[] = {"lblNew", "lblHit", "lblStand", "lblDouble", "lblStand"};
-    for (int i = 0; i < 5; ++i) {
-        moveOver(actions[i], QPoint(5, 5));
-        QVERIFY2(lit(i == 4 ? 2 : i), actions[i]);
-    }
-    for (const char *other :
-         {"lblBet5", "Label3", "lblmoney", "lblMoneytitle", "lblPlay", "PicPlay1", "PicBack", "lblBet"}) {
-        moveOver(other, QPoint(2, 2));
-        QVERIFY2(lit(2), other);
-    }
-    moveOver("Line1", QPoint(10, 0)); // a frame line counts as the window's surface
-    QVERIFY(lit(-1));
-    moveOver("lblHit", QPoint(5, 5));
-    moveOver("Shape1", QPoint(300, 150)); // and so does the felt
-    QVERIFY(lit(-1));
-}
-
-void TableWindowTest::menusCarryTheirCaptionsAndExitWritesNothing()
-{
-    TableHarness table;
-    table.load();
-    auto captions = [](const QList<QAction *> &actions) {
-        QStringList list;
-        for (QAction *a : actions)
-            list << (a->isSeparator()          ? QStringLiteral("-")
-                     : a->shortcut().isEmpty() ? a->text()
-                                               : a->text() + QLatin1Char(' ') + a->shortcut().toString());
-        return list;
-    };
-    const TableMenus &menus = table.window->menus();
-    QCOMPARE(captions(table.window->menuBar()->actions()), (QStringList{"&File ", "Options", "&Sound", "&Help"}));
-    QCOMPARE(captions(menus.file->actions()), (QStringList{"Re-Start &New Game F2", "-", "E&xit Ctrl+X"}));
-    QCOMPARE(captions(menus.soundMenu->actions()), QStringList{"&On F5"});
-    QCOMPARE(captions(menus.deck->actions()), (QStringList{"Default", "-", "Roman Wall", "Tyne Bridge", "Big Cat",
-                                                           "Lake", "Marine Life", "Bruce Almighty"}));
-    QCOMPARE(captions(menus.help->actions()),
-             (QStringList{"&Contents ... F1", "-", "&Feedback/Report Bug", "Homepage", "-", "A&bout"}));
-
-    QSignalSpy unloaded(table.window.get(), &TableWindow::unloaded);
-    menus.exit->trigger();
-    QCOMPARE(unloaded.count(), 1);
-    QVERIFY(!table.window->isVisible());
-    QVERIFY(!QFileInfo::exists(table.folder.file(QStringLiteral("Quellard.ini"))));
-}
-
-void TableWindowTest::largeAmountsReadAsPlainDecimals()
-{
-    Table rich = Table::fresh();
-    rich.cash = 1000000;
-    rich.bet = 200000;
-    TableWindow window({.table = rich});
-    QCOMPARE(window.findChild<QLabel *>(QStringLiteral("lblmoney"))->text(), QStringLiteral("1000000"));
-    QCOMPARE(window.findChild<QLabel *>(QStringLiteral("lblmoney"))->accessibleName(),
-             QStringLiteral("Your cash: £1000000"));
-    QCOMPARE(window.findChild<QLabel *>(QStringLiteral("lblBet"))->text(), QStringLiteral("200000"));
-}
-
-void TableWindowTest::menusShowATickOrNothing()
-{
-    TableHarness table;
-    table.load();
-    // Ink in the first column of an item, where a tick or an empty box would be.
-    auto marked = [](QMenu *menu, QAction *item) {
-        menu->adjustSize();
-        const QImage image = menu->grab().toImage();
-        const QRect column = menu->actionGeometry(item).adjusted(2, 2, 0, -2);
-        const QColor paper = image.pixelColor(column.left() + 1, column.center().y());
-        int ink = 0;
-        for (int y = column.top(); y <= column.bottom(); ++y)
-            for (int x = column.left(); x < column.left() + column.height() + 4; ++x)
-                ink += qAbs(qGray(image.pixel(x, y)) - qGray(paper.rgb())) > 60;
-        return ink > 3;
-    };
-    const TableMenus &menus = table.window->menus();
-    menus.deckItems[4]->setChecked(true); // Lake
-    for (std::size_t i = 0; i < menus.deckItems.size(); ++i)
-        QVERIFY2(marked(menus.deck, menus.deckItems[i]) == (i == 0 || i == 4), qPrintable(menus.deckItems[i]->text()));
-    QVERIFY(marked(menus.soundMenu, menus.sound));
-    menus.sound->setChecked(false);
-    QVERIFY(!marked(menus.soundMenu, menus.sound));
-}
-
-void TableWindowTest::theHandShowsOverChipsAndActionsOpenOrNot()
-{
-    TableHarness table;
-    table.load();
-    QWidget *form = table.window->centralWidget();
-    // The cursor the window shows with the pointer at a point of a control, in the form's terms.
-    auto cursorAt = [&](const char *name, QPoint offset) {
-        QWidget *control = table.find(QString::fromLatin1(name));
-        QTest::mouseMove(form, QPoint(5, 5)); // from the felt's edge, so that every move enters
-        QTest::mouseMove(form, control->mapTo(form, QPoint(0, 0)) + offset);
-        return table.window->windowHandle()->cursor().shape();
-    };
-    auto hands = [&](QList<std::pair<const char *, QPoint>> places) {
-        for (const auto &[name, offset] : places)
-            QVERIFY2(cursorAt(name, offset) == Qt::PointingHandCursor, name);
-    };
-    const QPoint middle(20, 10), chipsLowerStrip(20, 42);
-    // At start Hit, Stand and Double are closed, the chips and New open.
-    hands({{"lblNew", middle},
-           {"lblHit", middle},
-           {"lblStand", middle},
-           {"lblDouble", middle},
-           {"lblBet5", middle},
-           {"Label3", chipsLowerStrip},
-           {"lblBet50", middle}});
-    QCOMPARE(cursorAt("Shape1", QPoint(300, 150)), Qt::ArrowCursor);
-    table.click(QStringLiteral("lblBet10"));
-    table.random.deal({card(10), card(10), card(8)});
-    table.click(QStringLiteral("lblNew")); // now the chips and New are closed
-    hands({{"lblNew", middle},
-           {"lblBet5", middle},
-           {"Label3", chipsLowerStrip},
-           {"lblBet10", middle},
-           {"lblHit", middle}});
-}
 
 QTEST_MAIN(TableWindowTest)
 #include "TableWindowTest.moc"

@@ -15,7 +15,7 @@ public:
     std::vector<Refusal> refusals;
     int startAgainQuestions = 0;
     bool startAgain = false;
-    InsuranceAnswer insuranceAnswer = InsuranceAnswer::No;
+    std::vector<InsuranceAnswer> insuranceAnswers{InsuranceAnswer::No}; // the last one repeats
     int insuranceQuestions = 0;
     bool soundOn = true;
     std::vector<std::string> sounds;
@@ -24,15 +24,10 @@ public:
     int cancelledPauses = 0;
 
     void refuse(Refusal refusal) override { refusals.push_back(refusal); }
-    bool askToStartAgain() override
-    {
-        ++startAgainQuestions;
-        return startAgain;
-    }
+    bool askToStartAgain() override { return ++startAgainQuestions, startAgain; }
     void askInsurance(const std::function<void(InsuranceAnswer)> &answer) override
     {
-        ++insuranceQuestions;
-        answer(insuranceAnswer);
+        answer(insuranceAnswers[std::min<std::size_t>(std::size_t(insuranceQuestions++), insuranceAnswers.size() - 1)]);
     }
     bool soundSwitchOn() const override { return soundOn; }
     void playSound(std::string_view fileName) override { sounds.emplace_back(fileName); }

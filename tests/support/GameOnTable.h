@@ -9,6 +9,12 @@
 
 namespace quellard::testing {
 
+// The phases of a game, as the labels New, Hit, Stand, Double and the three chips show them.
+constexpr ActionLabels kBetweenGames{true, false, false, false, true, true, true};
+constexpr ActionLabels kPlayersTurn{false, true, true, false, false, false, false};
+constexpr ActionLabels kPlayersTurnOnEleven{false, true, true, true, false, false, false};
+constexpr ActionLabels kNothingOpen{false, false, false, false, false, false, false};
+
 // A fresh table with the given cash and bet.
 inline Table tableWith(double cash, double bet)
 {
@@ -20,7 +26,7 @@ inline Table tableWith(double cash, double bet)
 
 // A game on a table the test sets up, with a host that records and cards the test chooses.
 struct GameOnTable {
-    explicit GameOnTable(Table start = Table::fresh()) : game(host, random, std::move(start)) {}
+    explicit GameOnTable(Table start = tableWith(490, 10)) : game(host, random, std::move(start)) {}
 
     const Table &table() const { return game.table(); }
 
@@ -30,13 +36,18 @@ struct GameOnTable {
         random.deal({up, first, second});
         game.lblNewClick();
     }
-
     // Hits once for each card.
     void hit(std::initializer_list<int> cards)
     {
         random.deal(cards);
         for (std::size_t i = 0; i < cards.size(); ++i)
             game.lblHitClick();
+    }
+    // Stands, the dealer drawing the cards given.
+    void stand(std::initializer_list<int> dealersCards)
+    {
+        random.deal(dealersCards);
+        game.lblStandClick();
     }
 
     FakeHost host;

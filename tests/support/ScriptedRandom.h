@@ -17,7 +17,7 @@ public:
     float next() override
     {
         if (m_cards.empty())
-            throw std::logic_error("the script ran out of cards");
+            throw std::logic_error("a card was drawn that the test did not deal");
         const int card = m_cards.front();
         m_cards.pop_front();
         return (float(card) - 0.5f) / 52.0f; // the middle of the card's share of [0, 1)

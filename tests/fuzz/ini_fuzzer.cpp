@@ -6,7 +6,6 @@
 
 #include <fuzzer/FuzzedDataProvider.h>
 
-#include <array>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -30,13 +29,13 @@ std::string readForm(std::string_view value)
     return std::string(value);
 }
 
-constexpr std::array<std::string_view, 10> kNames{"Deck",   "deck", " DECK ", "Settings", "Default",
-                                                  "Sounds", "S",    "k",      "",         "[x]"};
+constexpr std::string_view kNames[] = {"Deck", "deck", " DECK ", "Settings", "Default", "Sounds", "S", "k", "", "[x]"};
 
 std::string name(FuzzedDataProvider &data)
 {
     const auto pick = data.ConsumeIntegral<std::uint8_t>();
-    return pick < 2 * kNames.size() ? std::string(kNames[pick % kNames.size()]) : data.ConsumeRandomLengthString(12);
+    return pick < 2 * std::size(kNames) ? std::string(kNames[pick % std::size(kNames)])
+                                        : data.ConsumeRandomLengthString(12);
 }
 
 } // namespace

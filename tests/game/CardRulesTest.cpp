@@ -1,4 +1,6 @@
 #include "game/CardRules.h"
+#include "game/Amount.h"
+#include "game/DealerPause.h"
 #include "game/RandomSource.h"
 
 #include <gtest/gtest.h>
@@ -7,30 +9,20 @@
 
 namespace quellard {
 
+// Four runs of ace to king, jack, queen and king counting 10; one ace counts 11 while that keeps
+// the hand at 21 or less.
 TEST(CardRules, ValuesAndTotals)
 {
-    // Four runs of ace to king; jack, queen and king count 10.
-    for (const auto &[card, value] : {std::pair{1, 1},
-                                      {9, 9},
-                                      {10, 10},
-                                      {11, 10},
-                                      {13, 10},
-                                      {14, 1},
-                                      {26, 10},
-                                      {27, 1},
-                                      {39, 10},
-                                      {40, 1},
-                                      {41, 2},
-                                      {52, 10}})
+    // clang-format off
+    const std::pair<int, int> values[] = {{1, 1}, {9, 9}, {10, 10}, {11, 10}, {13, 10}, {14, 1}, {26, 10}, {27, 1},
+                                          {39, 10}, {40, 1}, {41, 2}, {52, 10}};
+    const std::pair<HandValues, int> totals[] = {{{1, 1}, 12}, {{1, 10}, 21}, {{1, 10, 1}, 12}, {{1, 5, 10}, 16},
+                                                 {{1, 1, 1, 8}, 21}, {{10, 6, 10}, 26}};
+    // clang-format on
+    for (const auto &[card, value] : values)
         EXPECT_EQ(cardValue(card), value) << "card " << card;
-    // One ace counts 11 while that keeps the hand at 21 or less.
-    for (const auto &[values, total] : {std::pair<HandValues, int>{{1, 1}, 12},
-                                        {{1, 10}, 21},
-                                        {{1, 10, 1}, 12},
-                                        {{1, 5, 10}, 16},
-                                        {{1, 1, 1, 8}, 21},
-                                        {{10, 6, 10}, 26}})
-        EXPECT_EQ(handTotal(values), total) << values[0] << " " << values[1] << " " << values[2];
+    for (const auto &[hand, total] : totals)
+        EXPECT_EQ(handTotal(hand), total) << hand[0] << " " << hand[1] << " " << hand[2] << " " << hand[3];
 }
 
 TEST(CardRules, DrawsEveryCardEquallyOftenAndNeverA53rd)
@@ -46,6 +38,29 @@ TEST(CardRules, DrawsEveryCardEquallyOftenAndNeverA53rd)
     for (int card = 1; card <= 52; ++card)
         chiSquare += (counts[card] - 4000.0) * (counts[card] - 4000.0) / 4000.0;
     EXPECT_LT(chiSquare, 90.6); // the 0.1 % critical value for 51 degrees; favouring one card by 5 % exceeds it
+}
+
+// From the whole second nearest to the start (a half to the even one) to a second later.
+TEST(DealerPause, LastsFromTheNearestWholeSecondToOneSecondLater)
+{
+    const std::pair<double, long long> cases[] = {{100.0, 1000}, {100.49, 510}, {100.51, 1490},
+                                                  {100.5, 500},  {101.5, 1500}, {86399.7, 1300}}; // past midnight too
+    for (const auto &[now, ms] : cases)
+        EXPECT_EQ(dealerPauseLength(now, 1), std::chrono::milliseconds(ms)) << "at " << now;
+}
+
+// Amounts read as plain decimals at every size the game reaches: no exponent, no "-0", no locale.
+TEST(Amount, WritesPlainDecimalTextAndReadsItBack)
+{
+    // clang-format off
+    const std::pair<double, const char *> cases[] = {{0.0, "0"}, {-0.0, "0"}, {12.5, "12.5"}, {99999.5, "99999.5"},
+        {100000, "100000"}, {1000000, "1000000"}, {1e21, "1000000000000000000000"}};
+    // clang-format on
+    for (const auto &[amount, text] : cases) {
+        EXPECT_EQ(formatAmount(amount), text);
+        EXPECT_EQ(parseAmount(text), amount) << text;
+    }
+    EXPECT_FALSE(parseAmount("12,5"));
 }
 
 } // namespace quellard

@@ -28,8 +28,7 @@ TEST(FileWrite, TheFileIsWrittenWhereItLiesOrNotAtAll)
     giveToPlayer(target.c_str()); // a file of the player's, written by root in CI
     std::filesystem::create_symlink(target, folder.file("Quellard.ini"));
     std::filesystem::create_hard_link(target, folder.file("elsewhere/second-name.ini"));
-    struct stat before {
-    }, after{};
+    struct stat before = {}, after = {};
     ::stat(target.c_str(), &before);
     EXPECT_TRUE(SettingsStore(folder.str()).writeSetting("Settings", "Sounds", "1"));
     ::stat(target.c_str(), &after);

@@ -1,5 +1,6 @@
 #include "settings/FileChecks.h"
 #include "settings/Settings.h"
+#include "settings/SoundSwitch.h"
 
 #include "support/AsPlayer.h"
 #include "support/TempFolder.h"
@@ -10,6 +11,7 @@
 
 namespace quellard::testing {
 
+// Reads go to the file as it is now and never create it; only an empty entry or "1" turns sound on.
 TEST(SettingsStore, ReadsTheFileAsItIsNowAndNeverCreatesIt)
 {
     EXPECT_EQ(settingsFileName(" My  Game "), "_My__Game_.ini") << "every blank becomes an underscore";
@@ -21,6 +23,10 @@ TEST(SettingsStore, ReadsTheFileAsItIsNowAndNeverCreatesIt)
     for (const auto &[stored, read] : {std::pair{153, 153}, {154, 154}, {155, 154}}) { // cut to 154 characters
         folder.write("Quellard.ini", "[Deck]\nDefault=" + std::string(std::size_t(stored), 'x') + "\n");
         EXPECT_EQ(store.readSetting("Deck", "Default").size(), std::size_t(read)) << "stored " << stored;
+    }
+    for (const auto &[stored, on] : {std::pair{"", true}, {"1", true}, {"0", false}, {"yes", false}}) {
+        folder.write("Quellard.ini", std::string("[Settings]\r\nSounds=") + stored + "\r\n");
+        EXPECT_EQ(SoundSwitch(store).startUpTick(), on) << "the sound switch with Sounds=" << stored;
     }
 }
 
@@ -37,7 +43,7 @@ TEST(SettingsStore, MovesToThePlayersFolderWhenTheGamesFolderIsNotTheirs)
         ::chmod(game.str().c_str(), 0555);
         return store.settingsFilePath() == userFolder + "/Quellard.ini" && store.writeSetting("Deck", "Default", "x") &&
                store.readSetting("Deck", "Default") == "x";
-    }));
+    })) << "the settings did not move to the player's folder";
     ::chmod(game.str().c_str(), 0755);
     EXPECT_EQ(user.read("config/quellard/Quellard.ini"), "[Deck]\r\nDefault=x\r\n");
     EXPECT_EQ(std::filesystem::status(userFolder).permissions(), std::filesystem::perms::owner_all);
@@ -51,6 +57,7 @@ TEST(SettingsStore, MovesToThePlayersFolderWhenTheGamesFolderIsNotTheirs)
     EXPECT_EQ(userSettingsFolder(nullptr, nullptr), "");
 }
 
+// Blank is spaces only, not a tab. A file exists when it is a visible normal file or a link to one.
 TEST(FileChecks, BlanksAndFiles)
 {
     for (const auto &[text, blank] : {std::pair{"", true}, {"   ", true}, {"\t", false}, {" a ", false}})
@@ -63,7 +70,7 @@ TEST(FileChecks, BlanksAndFiles)
                                        {folder.file("images"), false},
                                        {folder.write("images/.hidden.gif", "GIF89a"), false},
                                        {folder.file("images/missing.gif"), false},
-                                       {plain, true}, // read-only
+                                       {plain, true} /* read-only */,
                                        {folder.write(".local/images/imglake.gif", "GIF89a"), true},
                                        {folder.file("link.gif"), true}})
         EXPECT_EQ(fileExists(path), exists) << path;

@@ -12,18 +12,14 @@ namespace quellard::testing {
 constexpr uid_t kNobody = 65534;
 
 // Runs `check` with a player's rights and says whether it returned true. Permissions do not bind
-// the superuser, so when the tests run as root (as in CI) the check runs in a child process that
-// has become "nobody"; otherwise it runs here, as the user running the tests.
+// the superuser, so as root (as in CI) the check runs in a child process that has become "nobody".
 inline bool asPlayer(const std::function<bool()> &check)
 {
     if (::geteuid() != 0)
         return check();
     const pid_t child = ::fork();
-    if (child == 0) {
-        if (::setgid(kNobody) != 0 || ::setuid(kNobody) != 0)
-            ::_exit(2);
-        ::_exit(check() ? 0 : 1);
-    }
+    if (child == 0)
+        ::_exit(::setgid(kNobody) != 0 || ::setuid(kNobody) != 0 ? 2 : check() ? 0 : 1);
     int status = 0;
     return child > 0 && ::waitpid(child, &status, 0) == child && WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }

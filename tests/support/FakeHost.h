@@ -2,7 +2,6 @@
 
 #include "game/Host.h"
 
-#include <chrono>
 #include <functional>
 #include <string>
 #include <vector>
@@ -10,31 +9,26 @@
 namespace quellard::testing {
 
 // Records what the rules show and play, and answers their questions as set up.
-class FakeHost : public Host {
-public:
+struct FakeHost : Host {
     std::vector<Refusal> refusals;
     int startAgainQuestions = 0;
     bool startAgain = false;
-    std::vector<InsuranceAnswer> insuranceAnswers{InsuranceAnswer::No}; // the last one repeats
-    int insuranceQuestions = 0;
+    InsuranceAnswer insuranceAnswer = InsuranceAnswer::No;
     bool soundOn = true;
-    std::vector<std::string> sounds;
-    std::vector<std::chrono::milliseconds> pauses;
+    std::string sounds; // the files' names, a blank between two
+    std::size_t pauses = 0;
     std::function<void()> duringPause; // runs inside each pause, as a player could
     int cancelledPauses = 0;
 
     void refuse(Refusal refusal) override { refusals.push_back(refusal); }
     bool askToStartAgain() override { return ++startAgainQuestions, startAgain; }
-    void askInsurance(const std::function<void(InsuranceAnswer)> &answer) override
-    {
-        answer(insuranceAnswers[std::min<std::size_t>(std::size_t(insuranceQuestions++), insuranceAnswers.size() - 1)]);
-    }
+    void askInsurance(const std::function<void(InsuranceAnswer)> &answer) override { answer(insuranceAnswer); }
     bool soundSwitchOn() const override { return soundOn; }
-    void playSound(std::string_view fileName) override { sounds.emplace_back(fileName); }
+    void playSound(std::string_view fileName) override { sounds.append(sounds.empty() ? "" : " ").append(fileName); }
     double secondsSinceMidnight() const override { return 0.25; }
-    void pause(std::chrono::milliseconds length) override
+    void pause(std::chrono::milliseconds) override
     {
-        pauses.push_back(length);
+        ++pauses;
         if (duringPause)
             duringPause();
     }

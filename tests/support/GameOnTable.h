@@ -5,7 +5,6 @@
 #include "support/ScriptedRandom.h"
 
 #include <initializer_list>
-#include <utility>
 
 namespace quellard::testing {
 
@@ -13,9 +12,7 @@ namespace quellard::testing {
 constexpr ActionLabels kBetweenGames{true, false, false, false, true, true, true};
 constexpr ActionLabels kPlayersTurn{false, true, true, false, false, false, false};
 constexpr ActionLabels kPlayersTurnOnEleven{false, true, true, true, false, false, false};
-constexpr ActionLabels kNothingOpen{false, false, false, false, false, false, false};
 
-// A fresh table with the given cash and bet.
 inline Table tableWith(double cash, double bet)
 {
     Table table = Table::fresh();
@@ -24,10 +21,9 @@ inline Table tableWith(double cash, double bet)
     return table;
 }
 
-// A game on a table the test sets up, with a host that records and cards the test chooses.
+// A game on a table the test sets up, with a host that records and the cards the test deals.
 struct GameOnTable {
-    explicit GameOnTable(Table start = tableWith(490, 10)) : game(host, random, std::move(start)) {}
-
+    explicit GameOnTable(Table start = tableWith(490, 10)) : game(host, random, start) {}
     const Table &table() const { return game.table(); }
 
     // New, dealing the dealer's up card and then the player's two cards.
@@ -36,7 +32,6 @@ struct GameOnTable {
         random.deal({up, first, second});
         game.lblNewClick();
     }
-    // Hits once for each card.
     void hit(std::initializer_list<int> cards)
     {
         random.deal(cards);

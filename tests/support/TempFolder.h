@@ -18,35 +18,28 @@ public:
         std::string pattern = (std::filesystem::temp_directory_path() / "quellard-settings-XXXXXX").string();
         m_path = ::mkdtemp(pattern.data());
     }
-    ~TempFolder()
-    {
-        std::error_code ignored;
-        std::filesystem::remove_all(m_path, ignored);
-    }
+    ~TempFolder() { std::filesystem::remove_all(m_path, m_ignored); }
 
     std::string str() const { return m_path.string(); }
     std::string file(std::string_view relative) const { return (m_path / relative).string(); }
-
     // Writes the bytes to a file below the folder, creating the folders on the way.
     std::string write(std::string_view relative, std::string_view bytes) const
     {
-        const std::filesystem::path p = m_path / relative;
-        std::filesystem::create_directories(p.parent_path());
-        std::ofstream(p, std::ios::binary) << bytes;
-        return p.string();
+        std::filesystem::create_directories((m_path / relative).parent_path());
+        std::ofstream(m_path / relative, std::ios::binary) << bytes;
+        return file(relative);
     }
-
     std::string read(std::string_view relative) const
     {
         std::ifstream in(m_path / relative, std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+        return {std::istreambuf_iterator<char>(in), {}};
     }
-
     // How many entries lie directly in the folder, to see that nothing was created or left behind.
     long entries() const { return std::distance(std::filesystem::directory_iterator(m_path), {}); }
 
 private:
     std::filesystem::path m_path;
+    std::error_code m_ignored;
 };
 
 } // namespace quellard::testing

@@ -5,6 +5,20 @@
 #include "support/ScriptedRandom.h"
 
 #include <initializer_list>
+#include <ostream>
+
+namespace quellard {
+
+// Failures name the open labels and the refusal rather than dumping their bytes.
+inline void PrintTo(const ActionLabels &l, std::ostream *os)
+{
+    *os << "open:" << (l.lblNew ? " New" : "") << (l.lblHit ? " Hit" : "") << (l.lblStand ? " Stand" : "")
+        << (l.lblDouble ? " Double" : "") << (l.lblBet5 ? " 5" : "") << (l.lblBet10 ? " 10" : "")
+        << (l.lblBet50 ? " 50" : "");
+}
+inline void PrintTo(Refusal r, std::ostream *os) { *os << (r == Refusal::NoBet ? "NoBet" : "NotEnoughMoney"); }
+
+} // namespace quellard
 
 namespace quellard::testing {
 

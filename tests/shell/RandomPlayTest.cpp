@@ -184,11 +184,9 @@ private:
                 m_cards[side][i] = now.hands[side][i] > 0                      ? now.hands[side][i]
                                    : now.hands[side][i] == 0 || dealt || reset ? 0
                                                                                : m_cards[side][i];
-        if (reset) {
-            m_insured = false;
+        if (reset) // a fresh game: whether it was insured is settled at its deal
             return now.cash == 500 && now.bet == 0 && l == kBetweenGames ? QString()
                                                                          : QStringLiteral("not a fresh table");
-        }
         // The totals are what the cards make, an ace as 1 after a double; the dealer shows its up card
         // alone until it plays, and then has drawn below 17 and stood on 17 or more.
         const Cards &player = m_cards[0], &dealer = m_cards[1];
@@ -199,14 +197,16 @@ private:
         const bool settled = (action == Stand || action == Double) && was.has(action) && now.has(New);
         if (settled && dealerPlayed && !dealer[6]) {
             Cards beforeLast = dealer;
-            beforeLast[std::size_t(std::find(dealer.begin(), dealer.end(), 0) - dealer.begin() - 1)] = 0;
+            beforeLast[std::size_t(std::count_if(dealer.begin(), dealer.end(), [](int c) { return c; }) - 1)] = 0;
             if (now.dealer < 17 || total(beforeLast) >= 17)
                 return QStringLiteral("the dealer drew on %1 and stood on %2").arg(total(beforeLast)).arg(now.dealer);
         }
         // Cash and bet together change only by the table of payouts: a premium of half the bet, and at
         // the end the stake lost, returned, paid even money or 3 to 2, plus 1.5 times the bet for
-        // insurance against a dealer's blackjack.
-        const double change = now.cash + now.bet - was.cash - was.bet;
+        // insurance against a dealer's blackjack. Each end has its sound: the dealer bust, the player
+        // ahead, a push, the dealer ahead.
+        const int p = now.player, d = now.dealer, end = d > 21 ? 0 : p > d ? 1 : p == d ? 2 : 3;
+        const double change = now.cash + now.bet - was.cash - was.bet, stake = action == Double ? 2 * was.bet : was.bet;
         double expected = 0;
         if (dealt) {
             const double premium = value(dealer[0]) == 1 ? was.bet / 2 : 0,
@@ -216,49 +216,36 @@ private:
         } else if (action == Hit && was.has(Hit) && now.player > 21) {
             expected = -was.bet;
         } else if (settled) {
-            const double stake = action == Double ? 2 * was.bet : was.bet;
-            const int p = now.player, d = now.dealer;
             const bool dealerBlackjack = value(dealer[0]) == 1 && value(dealer[1]) == 10;
-            expected = (d > 21 || p > d ? stake
-                        : p == d        ? 0
-                                        : -stake) +
-                       (m_insured && dealerBlackjack ? 1.5 * stake : 0);
+            expected = QList<double>{stake, stake, 0, -stake}[end] + (m_insured && dealerBlackjack ? 1.5 * stake : 0);
         }
         if (change != expected)
             return QStringLiteral("money moved by %1, not %2").arg(change).arg(expected);
-        return checkSounds(action, was, now, dealt, settled, soundsFrom);
-    }
-
-    // The insurance question is heard always, the rest only while the switch is on; a turn with a
-    // menu worked in its pauses, or a seventh dealer card replaced, is not counted.
-    QString checkSounds(Action action, const View &was, const View &now, bool dealt, bool settled, qsizetype from) const
-    {
-        QStringList expected;
-        if (dealt && value(m_cards[1][0]) == 1)
-            expected << "sounds/insurance.wav";
+        // The insurance question is heard always, the rest only while the switch is on; a turn with a
+        // menu worked in its pauses, or a seventh dealer card replaced, is not counted.
+        QStringList sounds;
+        if (dealt && value(dealer[0]) == 1)
+            sounds << "sounds/insurance.wav";
         if (was.soundOn && dealt && now.bet == 0)
-            expected << "sounds/clap.wav";
+            sounds << "sounds/clap.wav";
         if (was.soundOn && action == Hit && was.has(Hit)) {
             if (std::count(now.hands[0].begin(), now.hands[0].end(), 0) <
                 std::count(was.hands[0].begin(), was.hands[0].end(), 0))
-                expected << "sounds/whoosh.wav";
+                sounds << "sounds/whoosh.wav";
             if (now.player > 21)
-                expected << "sounds/hung-01.wav";
+                sounds << "sounds/hung-01.wav";
         }
-        if (settled && (m_menuInPause || m_cards[1][6]))
+        if (settled && (m_menuInPause || dealer[6]))
             return {};
         if (was.soundOn && settled) {
-            for (auto c = m_cards[1].begin() + 1; c != m_cards[1].end() && *c; ++c)
-                expected << "sounds/whoosh.wav";
-            const int p = now.player, d = now.dealer;
-            expected << (p == d             ? "sounds/snore.wav"
-                         : p < d && d <= 21 ? "sounds/hung-01.wav"
-                         : d > 21           ? "sounds/Explode.wav"
-                                            : "sounds/haha.wav");
+            for (auto c = dealer.begin() + 1; c != dealer.end() && *c; ++c)
+                sounds << "sounds/whoosh.wav";
+            sounds << QStringList{"sounds/Explode.wav", "sounds/haha.wav", "sounds/snore.wav",
+                                  "sounds/hung-01.wav"}[end];
         }
-        const QStringList heard = m_table.sound.played.mid(from);
-        return heard == expected ? QString()
-                                 : QStringLiteral("heard [%1], not [%2]").arg(heard.join(' '), expected.join(' '));
+        const QStringList heard = m_table.sound.played.mid(soundsFrom);
+        return heard == sounds ? QString()
+                               : QStringLiteral("heard [%1], not [%2]").arg(heard.join(' '), sounds.join(' '));
     }
 };
 

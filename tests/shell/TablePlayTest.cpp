@@ -58,14 +58,13 @@ private slots:
                 if (!dialog || std::exchange(asked, true))
                     return;
                 [&] { // checked in a lambda of its own, so that a failure still answers below
-                    QCOMPARE(dialog->windowTitle(), QStringLiteral("Insurance"));
-                    QCOMPARE(dialog->size(), QSize(248, 66));
+                    QCOMPARE(dialog->windowTitle() + ' ' + dialog->yesButton()->text(),
+                             QStringLiteral("Insurance &Yes"));
                     QCOMPARE(dialog->palette().color(QPalette::Window), QColor(Qt::black));
-                    QCOMPARE(dialog->findChild<QLabel *>(QStringLiteral("lblInsurance"))->geometry(),
-                             QRect(0, 0, 249, 49));
-                    QCOMPARE(dialog->yesButton()->text(), QStringLiteral("&Yes"));
-                    QCOMPARE(dialog->yesButton()->geometry(), QRect(16, 32, 105, 25));
-                    QCOMPARE(dialog->noButton()->geometry(), QRect(120, 32, 105, 25));
+                    QCOMPARE((QList<QRect>{dialog->rect(),
+                                           dialog->findChild<QLabel *>(QStringLiteral("lblInsurance"))->geometry(),
+                                           dialog->yesButton()->geometry(), dialog->noButton()->geometry()}),
+                             (QList<QRect>{{0, 0, 248, 66}, {0, 0, 249, 49}, {16, 32, 105, 25}, {120, 32, 105, 25}}));
                     QCOMPARE(table.find<CardSlotWidget>(QStringLiteral("PicCom2"))->face(), SlotFace::CardBack);
                     QVERIFY(!table.open(QStringLiteral("lblHit")));
                 }();

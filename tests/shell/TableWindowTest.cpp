@@ -20,7 +20,7 @@ namespace {
 // The rules, line by line: trailing blanks, the quotation marks inside, the two blanks after the
 // title and the line of three blanks are all part of them.
 // clang-format off
-const char *const kRulesLines[] = {
+const QStringList kRulesLines = {
     "The Rules:",
     "If the total value of your cards is closer to 21 than the dealer's, you win as much as you have ",
     "wagered. If you have blackjack, you win 3 to 2 times your bet (assuming the dealer does not ",
@@ -103,23 +103,14 @@ private slots:
             tips << QString(table.open(QLatin1String(name)) ? "+" : "-") + table.find(QLatin1String(name))->toolTip();
         QCOMPARE(tips, (QStringList{"+Bet £5 (pounds)", "+Bet £10 (pounds)", "+Bet £50 (pounds)",
                                     "+Place a bet and click me to start a new game", "-Get another card", "-", "-"}));
-        QString shown; // the dealer's first and the player's first two cards lie face down, with the deck
-        for (const char *slot : {"PicBack", "PicCom1", "PicCom2", "PicPlay1", "PicPlay2", "PicPlay3"}) {
-            const auto *card = table.find<CardSlotWidget>(QLatin1String(slot));
-            shown += card->isVisible() ? QChar('0' + int(card->face())) : QChar('-');
-        }
-        QCOMPARE(shown, QStringLiteral("11-11-"));
         for (const auto &[name, amount] :
              {std::pair{"lblmoney", "500"}, {"lblBet", "0"}, {"lblPlay", "0"}, {"lblCom", "0"}})
             QCOMPARE(table.caption(QLatin1String(name)), QLatin1String(amount));
         QVERIFY(table.window->menus().sound->isChecked() && table.modals.seen.isEmpty() &&
                 table.sound.played.isEmpty());
-    }
-
-    // The chips' captions, the felt, the frames, the highlight shapes and the hidden card slots are
-    // all left out; amounts are text, cards graphics, labels buttons, closed ones unavailable.
-    void aScreenReaderFindsOnlyWhatIsOnTheTable()
-    {
+        // A screen reader finds the amounts as text, the dealer's first and the player's first two cards
+        // face down and the deck as graphics, and the labels as buttons, closed ones unavailable; the
+        // chips' captions, the felt, the frames, the highlight shapes and the hidden card slots are left out.
         QCOMPARE(table.spoken(), (QStringList{"Dealer's total: 0", "Face-down card", "Your total: 0", "Face-down card",
                                               "Face-down card", "Your bet: £0", "Your cash: £500", "Deck", "Bet £5",
                                               "Bet £10", "Bet £50", "New", "Hit", "Stand", "Double"}));
@@ -192,17 +183,21 @@ private slots:
         for (QAction *item : m.deckItems)
             ticks += marked(m.deck, item);
         QCOMPARE(ticks + marked(m.soundMenu, m.sound), QStringLiteral("----v---"));
-        m.sound->setChecked(true);
-        QCOMPARE(marked(m.soundMenu, m.sound), 'v');
     }
 
     // Contents hands an existing help page to the browser, even an empty one; else the rules show.
-    void contentsOpenTheHelpPageOrTheRules()
+    // The notice in the About box opens the homepage as the menu's item does. A failure to open an
+    // address says nothing.
+    void theHelpMenu()
     {
         QStringList shown;
+        auto title = [&](QWidget *dialog) {
+            shown << dialog->objectName() +
+                         (dialog->parentWidget() == table.window.get() ? " over the table: " : ": ") +
+                         dialog->windowTitle();
+        };
         table.modals.otherModal = [&](QWidget *rules) {
-            shown << rules->objectName() + (rules->parentWidget() == table.window.get() ? " over the table: " : ": ") +
-                         rules->windowTitle();
+            title(rules);
             shown << rules->findChild<QPlainTextEdit *>(QStringLiteral("txtHelp"))->toPlainText().split('\n');
             rules->close();
         };
@@ -215,21 +210,11 @@ private slots:
         QCOMPARE(table.opened, QList<QUrl>(2, QUrl::fromLocalFile(page.fileName())));
         QVERIFY(page.remove() && shown.isEmpty());
         table.window->menus().contents->trigger();
-        QStringList rules{"BJHelp over the table: Help"};
-        for (const char *line : kRulesLines)
-            rules << QString::fromLatin1(line);
-        QCOMPARE(shown, rules);
-        QCOMPARE(table.opened.size(), 2);
-    }
+        QCOMPARE(shown, QStringList{"BJHelp over the table: Help"} + kRulesLines);
 
-    // The notice in the About box opens the homepage as the menu's item does; a failure to open an
-    // address says nothing.
-    void theAboutBoxAndTheWebAddresses()
-    {
-        QStringList shown;
+        shown.clear();
         table.modals.otherModal = [&](QWidget *about) {
-            shown << about->objectName() + (about->parentWidget() == table.window.get() ? " over the table: " : ": ") +
-                         about->windowTitle();
+            title(about);
             for (const char *name : {"Label1", "Label13", "Label15", "Label16", "Label17"})
                 shown << about->findChild<QLabel *>(QLatin1String(name))->text();
             const QString notice = about->findChild<QPlainTextEdit *>(QStringLiteral("Text1"))->toPlainText();

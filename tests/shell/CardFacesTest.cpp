@@ -11,29 +11,24 @@ using quellard::CardFaceRenderer;
 
 namespace {
 
-QImage faceImage(int card, qreal scale)
-{
-    return CardFaceRenderer::face(card, CardFaceRenderer::kCardSize, scale)
-        .toImage()
-        .convertToFormat(QImage::Format_ARGB32);
-}
-
 bool isInk(QRgb pixel) { return qAlpha(pixel) > 128 && qGray(pixel) < 180; }
 
 // Separate patches of ink inside `area`, ignoring specks of a few antialiased pixels.
 int inkPatches(const QImage &image, QRect area, int speck)
 {
     std::vector<bool> seen(std::size_t(image.width() * image.height()));
-    auto fresh = [&](QPoint p) {
-        return area.contains(p) && isInk(image.pixel(p)) && !seen[std::size_t(p.y() * image.width() + p.x())] &&
-               (seen[std::size_t(p.y() * image.width() + p.x())] = true);
+    auto fresh = [&](QPoint p) { // ink not yet counted, which it now is
+        const auto at = std::size_t(p.y() * image.width() + p.x());
+        return area.contains(p) && isInk(image.pixel(p)) && !seen[at] && (seen[at] = true);
     };
     int patches = 0;
     for (int y = area.top(); y <= area.bottom(); ++y)
         for (int x = area.left(); x <= area.right(); ++x) {
-            std::vector<QPoint> todo{QPoint(x, y)};
-            int size = fresh(todo[0]) ? 0 : -1;
-            for (todo.resize(size + 1); !todo.empty(); ++size) {
+            std::vector<QPoint> todo;
+            if (fresh(QPoint(x, y)))
+                todo.push_back(QPoint(x, y));
+            int size = 0;
+            for (; !todo.empty(); ++size) {
                 const QPoint p = todo.back();
                 todo.pop_back();
                 for (QPoint n : {p + QPoint(1, 0), p - QPoint(1, 0), p + QPoint(0, 1), p - QPoint(0, 1)})
@@ -57,7 +52,9 @@ private slots:
             QHash<QByteArray, int> seen;
             auto region = [scale](QRect r) { return QRect(r.topLeft() * scale, r.size() * scale); };
             for (int card = 1; card <= 52; ++card) {
-                const QImage image = faceImage(card, scale);
+                const QImage image = CardFaceRenderer::face(card, CardFaceRenderer::kCardSize, scale)
+                                         .toImage()
+                                         .convertToFormat(QImage::Format_ARGB32);
                 const QString which = QStringLiteral("card %1 at scale %2").arg(card).arg(scale);
                 const QByteArray bits(reinterpret_cast<const char *>(image.constBits()), image.sizeInBytes());
                 QVERIFY2(!image.isNull() && !seen.contains(bits), qPrintable(which + " is blank or a copy"));
@@ -103,10 +100,7 @@ private slots:
         QCOMPARE(qAlpha(image.pixel(0, 0)), 0);       // ...but its rounded corners
         QCOMPARE(CardFaceRenderer::face(27, CardFaceRenderer::kCardSize, 1.5).cacheKey(), face.cacheKey());
         QVERIFY(CardFaceRenderer::face(27, CardFaceRenderer::kCardSize, 2.0).cacheKey() != face.cacheKey());
-    }
-
-    void impossibleRequestsGiveNothing()
-    {
+        // Impossible requests give nothing.
         for (int card : {0, 53})
             QVERIFY(CardFaceRenderer::cardName(card).isEmpty() && CardFaceRenderer::face(card).isNull());
         QVERIFY(CardFaceRenderer::face(5, QSize(0, 0)).isNull() &&

@@ -1,5 +1,6 @@
 // Games through the real window: every message box the player can meet, the insurance question,
-// the dealer's pauses, and restarting or closing in the middle of the dealer's turn.
+// the dealer's pauses, restarting or closing in the middle of the dealer's turn, and games played
+// with keys alone.
 #include "shell/CardSlotWidget.h"
 #include "shell/InsuranceDialog.h"
 #include "shell/PlayerMessages.h"
@@ -19,28 +20,26 @@ class TablePlayTest : public QObject {
 private slots:
     void everyMessageBoxWithItsWordsIconAndButtons()
     {
-        const auto info = QMessageBox::Information, exclamation = QMessageBox::Warning;
-        const QMessageBox::StandardButtons ok = QMessageBox::Ok;
-        const std::tuple<PlayerMessage, const char *, QMessageBox::Icon, QMessageBox::StandardButtons> boxes[] = {
-            {playerMessage(Refusal::NotEnoughMoney), "You do not have enough money!!", info, ok},
-            {playerMessage(Refusal::NoBet), "Please bet first!!", exclamation, ok},
-            {PlayerMessage::OutOfMoney,
-             "Sorry. You seem to have run out of money.\n\nWould you like to start a new game?", info,
-             QMessageBox::Yes | QMessageBox::No},
-            {playerMessage(DeckBackProblem::FileDoesNotExist), "Error: File does not exist", exclamation, ok},
-            {playerMessage(DeckBackProblem::SelectedImageDoesNotExist), "Error: Selected deck image does not exist.",
-             exclamation, ok},
-            {PlayerMessage::DeckImageUnreadable, "Error: Selected deck image could not be read.", exclamation, ok}};
+        // clang-format off
+        const std::pair<PlayerMessage, const char *> boxes[] = {
+            {playerMessage(Refusal::NotEnoughMoney), "Information OK \"Quellard\": You do not have enough money!!"},
+            {playerMessage(Refusal::NoBet), "Warning OK \"Quellard\": Please bet first!!"},
+            {PlayerMessage::OutOfMoney, "Information &Yes/&No \"Quellard\": Sorry. You seem to have run out of money.\n\n"
+                                        "Would you like to start a new game?"},
+            {playerMessage(DeckBackProblem::FileDoesNotExist), "Warning OK \"Quellard\": Error: File does not exist"},
+            {playerMessage(DeckBackProblem::SelectedImageDoesNotExist),
+                "Warning OK \"Quellard\": Error: Selected deck image does not exist."},
+            {PlayerMessage::DeckImageUnreadable, "Warning OK \"Quellard\": Error: Selected deck image could not be read."}};
+        // clang-format on
         ModalAnswerer modals;
         modals.answers = {QMessageBox::Ok, QMessageBox::Ok, QMessageBox::Yes};
         QString yes;
-        for (const auto &[message, text, icon, buttons] : boxes) {
+        QStringList expected;
+        for (const auto &[message, box] : boxes) {
             yes += showPlayerMessage(message, nullptr) ? 'y' : '-';
-            const SeenMessage seen = modals.seen.value(modals.seen.size() - 1);
-            QVERIFY2(seen.title == QStringLiteral("Quellard") && seen.text == QString::fromUtf8(text) &&
-                         seen.icon == icon && seen.buttons == buttons,
-                     text);
+            expected << QString::fromUtf8(box);
         }
+        QCOMPARE(modals.seen, expected);
         QCOMPARE(yes, QStringLiteral("--y---"));
     }
 
@@ -59,14 +58,13 @@ private slots:
                 if (!dialog || std::exchange(asked, true))
                     return;
                 [&] { // checked in a lambda of its own, so that a failure still answers below
-                    QCOMPARE(dialog->windowTitle(), QStringLiteral("Insurance"));
-                    QCOMPARE(dialog->size(), QSize(248, 66));
+                    QCOMPARE(dialog->windowTitle() + ' ' + dialog->yesButton()->text(),
+                             QStringLiteral("Insurance &Yes"));
                     QCOMPARE(dialog->palette().color(QPalette::Window), QColor(Qt::black));
-                    QCOMPARE(dialog->findChild<QLabel *>(QStringLiteral("lblInsurance"))->geometry(),
-                             QRect(0, 0, 249, 49));
-                    QCOMPARE(dialog->yesButton()->text(), QStringLiteral("&Yes"));
-                    QCOMPARE(dialog->yesButton()->geometry(), QRect(16, 32, 105, 25));
-                    QCOMPARE(dialog->noButton()->geometry(), QRect(120, 32, 105, 25));
+                    QCOMPARE((QList<QRect>{dialog->rect(),
+                                           dialog->findChild<QLabel *>(QStringLiteral("lblInsurance"))->geometry(),
+                                           dialog->yesButton()->geometry(), dialog->noButton()->geometry()}),
+                             (QList<QRect>{{0, 0, 248, 66}, {0, 0, 249, 49}, {16, 32, 105, 25}, {120, 32, 105, 25}}));
                     QCOMPARE(table.find<CardSlotWidget>(QStringLiteral("PicCom2"))->face(), SlotFace::CardBack);
                     QVERIFY(!table.open(QStringLiteral("lblHit")));
                 }();
@@ -75,8 +73,7 @@ private slots:
             table.random.deal({card(kAce), card(10), card(8)});
             table.click(QStringLiteral("lblNew"));
             QVERIFY(asked);
-            QCOMPARE(table.caption(QStringLiteral("lblmoney")),
-                     shortOfCash ? QStringLiteral("50") : QStringLiteral("425"));
+            QCOMPARE(table.caption(QStringLiteral("lblmoney")), QLatin1String(shortOfCash ? "50" : "425"));
             QCOMPARE(table.modals.seen.size(), shortOfCash ? 1 : 0);
             QVERIFY(table.open(QStringLiteral("lblHit")) && table.open(QStringLiteral("lblStand")));
             QVERIFY(!QApplication::activeModalWidget());
@@ -103,7 +100,7 @@ private slots:
         clock.start();
         table.click(QStringLiteral("lblStand"));
         QVERIFY2(clock.elapsed() >= 450 && clock.elapsed() <= 1700, qPrintable(QString::number(clock.elapsed())));
-        QVERIFY(ticks >= 4);
+        QVERIFY2(ticks >= 4, "the window was not live in the dealer's pauses");
         QCOMPARE(table.sound.played, QStringList{});
         QCOMPARE(table.caption(QStringLiteral("lblCom")), QStringLiteral("17"));
     }
@@ -129,12 +126,57 @@ private slots:
             QVERIFY(table.sound.played.isEmpty());
             QCOMPARE(unloaded.count(), close ? 1 : 0);
             QCOMPARE(table.window->game().table().bet, close ? 50.0 : 0.0);
-            QVERIFY(!QFileInfo::exists(table.folder.file(QStringLiteral("Quellard.ini"))));
+            QVERIFY(!QFileInfo::exists(table.file(QStringLiteral("Quellard.ini"))));
             if (!close) {
                 QTest::qWait(500); // nothing of the abandoned turn comes back later
                 QVERIFY(!table.find(QStringLiteral("PicCom2"))->isVisible());
                 QCOMPARE(table.caption(QStringLiteral("lblmoney")), QStringLiteral("500"));
             }
+        }
+    }
+
+    // Each key presses its own label, and only while it is open: games with keys alone, as the
+    // desktop delivers them, to the active window's shortcuts or focused control.
+    void gamesWithKeysAlone()
+    {
+        TableHarness table;
+        table.load();
+        table.window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(table.window.get()));
+        QStringList pressed;
+        for (ClickLabel *label : table.window->findChildren<ClickLabel *>())
+            connect(label, &ClickLabel::clicked, this, [&pressed, label] { pressed << label->objectName(); });
+        const Qt::KeyboardModifiers none = Qt::NoModifier, keypad = Qt::KeypadModifier;
+        auto keys = [&](QList<std::pair<int, Qt::KeyboardModifiers>> sequence) {
+            pressed.clear();
+            for (const auto &[key, modifiers] : sequence)
+                QTest::keyClick(table.window->windowHandle(), Qt::Key(key), modifiers);
+            return pressed;
+        };
+        // clang-format off
+        QCOMPARE(keys({{Qt::Key_1, none}, {Qt::Key_2, none}, {Qt::Key_3, none}, {Qt::Key_3, keypad}, {Qt::Key_H, none},
+                       {Qt::Key_N, Qt::ShiftModifier}, {Qt::Key_4, none}}),
+                 (QStringList{"lblBet5", "lblBet10", "lblBet50", "lblBet50"}));
+        // clang-format on
+        table.random.deal({card(9), card(5, 2), card(6, 3), card(10), card(8, 2)});
+        QCOMPARE(keys({{Qt::Key_Enter, keypad}, {Qt::Key_1, none}, {Qt::Key_Return, none}, {Qt::Key_D, none}}),
+                 (QStringList{"lblNew", "lblDouble"})); // 11 doubled to 21 against 17: 115 doubled wins
+        QCOMPARE(table.caption(QStringLiteral("lblmoney")), QStringLiteral("730"));
+        QCOMPARE(table.spoken().mid(0, 7),
+                 (QStringList{"Dealer's total: 17", "Nine of clubs", "Eight of hearts", "Your total: 21",
+                              "Five of hearts", "Six of spades", "Ten of clubs"}));
+        // The insurance question: Y buys, N declines, and Escape closes it unanswered.
+        for (const auto &[key, cashAfter] :
+             {std::pair{Qt::Key_Y, "722.5"}, {Qt::Key_N, "717.5"}, {Qt::Key_Escape, "712.5"}}) {
+            table.modals.otherModal = [key = key](QWidget *modal) {
+                if (qobject_cast<InsuranceDialog *>(modal) && QTest::qWaitForWindowActive(modal))
+                    QTest::keyClick(modal->windowHandle(), key);
+            };
+            table.random.deal({card(kAce, 3), card(10), card(8), card(9)});
+            QCOMPARE(keys({{Qt::Key_1, none}, {Qt::Key_N, none}}), (QStringList{"lblBet5", "lblNew"}));
+            QVERIFY(QTest::qWaitForWindowActive(table.window.get()));
+            QCOMPARE(keys({{Qt::Key_S, none}}), QStringList{"lblStand"}); // 18 loses to 20
+            QCOMPARE(table.caption(QStringLiteral("lblmoney")), QLatin1String(cashAfter));
         }
     }
 };

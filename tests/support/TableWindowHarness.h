@@ -6,9 +6,10 @@
 #include "support/ScriptedRandom.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
-#include <QDir>
 #include <QMessageBox>
+#include <QMetaEnum>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -17,8 +18,7 @@
 
 namespace quellard::testing {
 
-// Records the sound files the window asked for, by their path in the game's folder:
-// "sounds/whoosh.wav".
+// Records the sound files the window asked for, by their path in the game's folder: "sounds/whoosh.wav".
 struct RecordingSound : SoundPort {
     std::string folder;
     QStringList played;
@@ -29,32 +29,9 @@ struct RecordingSound : SoundPort {
     }
 };
 
-// A player's application folder in a temporary directory, with the game's card backs and sounds.
-struct ApplicationFolder {
-    explicit ApplicationFolder(bool withPictures = true)
-    {
-        for (const QString &name : QStringList{"images", "sounds"}.mid(withPictures ? 0 : 1)) {
-            QDir(dir.path()).mkdir(name);
-            for (const QFileInfo &entry :
-                 QDir(QStringLiteral(QUELLARD_ASSETS_DIR "/") + name).entryInfoList(QDir::Files))
-                QFile::copy(entry.filePath(), dir.filePath(name + QLatin1Char('/') + entry.fileName()));
-        }
-    }
-    QString file(const QString &name) const { return dir.filePath(name); }
-    std::string bytes() const { return QFile::encodeName(dir.path()).toStdString(); }
-    QTemporaryDir dir;
-};
-
-// What a modal message box said.
-struct SeenMessage {
-    QString title, text;
-    QMessageBox::Icon icon = QMessageBox::NoIcon;
-    QMessageBox::StandardButtons buttons;
-    QPoint centre; // of the box on the screen
-};
-
 // Answers the modal message boxes as they open, with the buttons queued (the first button when
-// none is), and records them; hands any other modal to `otherModal`. Nothing is left blocking.
+// none is), and records each, as `Warning OK "Quellard": Please bet first!!`, and where its centre
+// was on the screen; hands any other modal to `otherModal`. Nothing is left blocking.
 class ModalAnswerer : public QObject {
 public:
     ModalAnswerer()
@@ -62,7 +39,8 @@ public:
         connect(&m_timer, &QTimer::timeout, this, &ModalAnswerer::poll);
         m_timer.start(5);
     }
-    QList<SeenMessage> seen;
+    QStringList seen;
+    QList<QPoint> centres;
     QList<QMessageBox::StandardButton> answers;
     std::function<void(QWidget *)> otherModal;
 
@@ -71,8 +49,13 @@ private:
     {
         QWidget *modal = QApplication::activeModalWidget();
         if (auto *box = qobject_cast<QMessageBox *>(modal)) {
-            seen << SeenMessage{box->windowTitle(), box->text(), box->icon(), box->standardButtons(),
-                                box->frameGeometry().center()};
+            QStringList buttons;
+            for (const QAbstractButton *button : box->buttons())
+                buttons << button->text();
+            seen << QStringLiteral("%1 %2 \"%3\": %4")
+                        .arg(QMetaEnum::fromType<QMessageBox::Icon>().valueToKey(box->icon()), buttons.join('/'),
+                             box->windowTitle(), box->text());
+            centres << box->frameGeometry().center();
             QAbstractButton *button = answers.isEmpty() ? nullptr : box->button(answers.takeFirst());
             later([button = button ? button : box->buttons().value(0)] { button->click(); });
         } else if (modal && otherModal) {
@@ -92,19 +75,23 @@ private:
     QTimer m_timer;
 };
 
-// The table window as a player gets it, with the cards, sounds and pauses under the test's control.
+// The table window as a player gets it, in a game folder of its own holding the game's sounds and
+// (unless told otherwise) card backs; cards, sounds and pauses are under the test's control.
 struct TableHarness {
-    explicit TableHarness(bool withPictures = true, double pauseScale = 0.0, Table start = Table::fresh())
-        : folder(withPictures)
+    explicit TableHarness(bool withPictures = true, double pauseScale = 0.0, RandomSource *cards = nullptr)
     {
-        sound.folder = folder.bytes();
-        window = std::make_unique<TableWindow>(
-            TableWindowOptions{.appFolder = folder.bytes(),
-                               .random = &random,
-                               .sound = &sound,
-                               .pauseScale = pauseScale,
-                               .opener = [this](const QUrl &url) { return opened << url, true; },
-                               .table = start});
+        for (const QString &name : QStringList{"images", "sounds"}.mid(withPictures ? 0 : 1)) {
+            QDir(dir.path()).mkdir(name);
+            for (const QFileInfo &entry : QDir(QUELLARD_ASSETS_DIR "/" + name).entryInfoList(QDir::Files))
+                QFile::copy(entry.filePath(), file(name + '/' + entry.fileName()));
+        }
+        sound.folder = bytes();
+        const UrlOpener opener = [this](const QUrl &url) { return opened << url, false; };
+        window = std::make_unique<TableWindow>(TableWindowOptions{.appFolder = bytes(),
+                                                                  .random = cards ? cards : &random,
+                                                                  .sound = &sound,
+                                                                  .pauseScale = pauseScale,
+                                                                  .opener = opener});
     }
     void load()
     {
@@ -125,16 +112,27 @@ struct TableHarness {
     }
     QString caption(const QString &labelName) const { return find<QLabel>(labelName)->text(); }
     bool open(const QString &labelName) const { return find(labelName)->isEnabled(); }
+    // The names a screen reader finds on the table, in its order.
+    QStringList spoken() const
+    {
+        QAccessibleInterface *tree = QAccessible::queryAccessibleInterface(window->centralWidget());
+        QStringList names;
+        for (int i = 0; i < tree->childCount(); ++i)
+            names << tree->child(i)->text(QAccessible::Name);
+        return names;
+    }
+    QString file(const QString &name) const { return dir.filePath(name); }
+    std::string bytes() const { return QFile::encodeName(dir.path()).toStdString(); }
     QString settingsText() const
     {
-        QFile file(folder.file(QStringLiteral("Quellard.ini")));
-        return file.open(QIODevice::ReadOnly) ? QString::fromLatin1(file.readAll()) : QString();
+        QFile ini(file(QStringLiteral("Quellard.ini")));
+        return ini.open(QIODevice::ReadOnly) ? QString::fromLatin1(ini.readAll()) : QString();
     }
 
-    ApplicationFolder folder;
+    QTemporaryDir dir;
     ScriptedRandom random;
     RecordingSound sound;
-    QList<QUrl> opened;
+    QList<QUrl> opened; // nothing is ever opened; the game hears that it failed
     ModalAnswerer modals;
     std::unique_ptr<TableWindow> window;
 };

@@ -7,8 +7,8 @@ namespace quellard {
 
 int drawCardNumber(float r)
 {
-    // Multiply in double: in single precision the largest float below 1 times 52 rounds up to
-    // exactly 52 and would give card 53.
+    // Multiply in double: in single precision the float just below a card's share boundary, times
+    // 52, can round up onto the boundary and give the next card (it does for two of the 51).
     const int card = static_cast<int>(static_cast<double>(r) * kCardsInPack) + 1;
     return std::clamp(card, 1, kCardsInPack);
 }

@@ -122,6 +122,8 @@ private slots:
     {
         QTemporaryDir base;
         const std::string folder = QFile::encodeName(base.path()).toStdString() + "/caf\xe9";
+        // QTemporaryDir cannot remove a name that is not UTF-8: the folder goes first, by its bytes.
+        const std::shared_ptr<void> removeFolder(nullptr, [folder](void *) { std::filesystem::remove_all(folder); });
         std::filesystem::create_directories(folder + "/images");
         std::filesystem::copy_file(QUELLARD_ASSETS_DIR "/images/imglake.gif", folder + "/images/imglake.gif");
         std::filesystem::copy_file(QUELLARD_ASSETS_DIR "/help.html", folder + "/help.html");

@@ -101,7 +101,10 @@ private slots:
         }
         qInfo("seed %u: %d insurance questions, %d fresh starts, %d menu commands in the dealer's pauses", m_seed,
               m_questions, m_freshStarts, m_pauseMenus);
-        QVERIFY2(m_questions > 10 && m_freshStarts > 0 && m_pauseMenus > 10, "the run missed the corners it is for");
+        // A run of the default length or longer must have met the corners it is for; a shorter one
+        // played on demand may not.
+        QVERIFY2(actions < 2000 || (m_questions > 10 && m_freshStarts > 0 && m_pauseMenus > 10),
+                 "the run missed the corners it is for");
     }
 
 private:

@@ -80,26 +80,6 @@ TEST(DealerTurn, TurnsTheHoleCardFirstAndAnEighthCardReplacesTheSeventh)
     EXPECT_EQ(g.table().dealer.values, (HandValues{1, 1, 1, 1, 1, 1, 2}));
 }
 
-TEST(DealerTurn, SettlesAtOnceOnSeventeenAndEndsUnsettledWhenAbandoned)
-{
-    Table seventeen = tableWith(490, 10);
-    seventeen.labels = kPlayersTurn;
-    seventeen.player.total = 18;
-    seventeen.dealer.total = 17;
-    GameOnTable atOnce(seventeen);
-    atOnce.game.lblStandClick();
-    EXPECT_TRUE(atOnce.host.pauses == 0 && !atOnce.table().dealer.cardSlots[1].visible) << "a card was turned";
-    EXPECT_EQ(atOnce.table().cash, 510);
-
-    GameOnTable abandoned;
-    abandoned.deal(card(10), card(10), card(8));
-    abandoned.host.duringPause = [&abandoned] { abandoned.game.abandonDealerTurn(); };
-    abandoned.stand({card(4)});
-    EXPECT_EQ(abandoned.host.cancelledPauses, 1);
-    EXPECT_FALSE(abandoned.table().dealer.cardSlots[1].visible || abandoned.game.dealerTurnRunning());
-    EXPECT_EQ(abandoned.table().bet, 10);
-}
-
 // From every moment the fresh start gives the opening table: 500 in cash, nothing bet, three
 // face-down cards, only the chips and New open. In the dealer's pause it also ends the turn there.
 TEST(NewGameReset, GivesTheOpeningTableFromEveryMoment)

@@ -39,6 +39,7 @@ private slots:
         table.click(QStringLiteral("lblBet10"));
         table.random.deal({card(9), card(10), card(7)});
         table.click(QStringLiteral("lblNew"));
+        QFile::rename(table.file("images/imgmarine.gif"), table.file("images/IMGMARINE.GIF")); // any letter case
         // clang-format off
         const QString backs = "Default imgdefault.gif,Roman Wall imgroman_wall.gif,Tyne Bridge imgtyne_bridge.gif,"
                               "Big Cat imgbig_cat.gif,Marine Life imgmarine.gif,Bruce Almighty imgbruce_almighty.gif,"
@@ -49,7 +50,7 @@ private slots:
             const QList<QAction *> items = table.window->menus().deck->actions();
             (*std::find_if(items.begin(), items.end(), [&](QAction *a) { return a->text() == caption; }))->trigger();
             // The deck pile and the opening slots show the picture in their top rows, which a slot never clips.
-            const QImage expected = picture(QImage(table.file("images/" + file))).copy(0, 0, 73, 90);
+            const QImage expected = picture(QImage(QUELLARD_ASSETS_DIR "/images/" + file)).copy(0, 0, 73, 90);
             for (const char *slot : {"PicBack", "PicCom1", "PicPlay1", "PicPlay2"})
                 QVERIFY2(picture(table.find(QLatin1String(slot))->grab().toImage()).copy(0, 0, 73, 90) == expected,
                          qPrintable(caption + " does not show " + file + " on " + slot));
@@ -63,29 +64,59 @@ private slots:
         for (QAction *item : table.window->menus().deckItems)
             ticks += item->isChecked() ? 'v' : '-';
         QCOMPARE(ticks, QStringLiteral("v------") + QStringLiteral("----v--"));
-        TableWindow again({.appFolder = table.bytes(), .sound = &table.sound}); // the next start
+        // The sound switch is stored at once too, and the next start reads both.
+        table.window->menus().sound->trigger();
+        QCOMPARE(table.settingsText(), QStringLiteral("[Deck]\r\nDefault=imglake.gif\r\n[Settings]\r\nSounds=0\r\n"));
+        TableWindow again({.appFolder = table.bytes(), .sound = &table.sound});
         again.formLoad();
         QCOMPARE(again.cardBack().toImage(), table.window->cardBack().toImage());
+        QVERIFY(!again.menus().sound->isChecked());
+        table.window->menus().sound->trigger();
+        QCOMPARE(table.settingsText(), QStringLiteral("[Deck]\r\nDefault=imglake.gif\r\n[Settings]\r\nSounds=1\r\n"));
     }
 
-    void missingOrBrokenPicturesAreReportedAndChangeNothing()
+    // At start-up the stored name is looked for as it stands, then in any letter case; when the
+    // Options menu opens the ticks follow it, an unknown name ticking nothing and no name Default.
+    // A missing picture is reported centred on the screen, before the table shows, and the
+    // built-in back stays; choosing a picture then finds no file.
+    void theStoredCardBackAtStartUp()
     {
-        {
-            // No images folder: one message, centred on the screen before the table shows, and the
-            // built-in back stays; choosing a picture then finds no file.
-            TableHarness bare(/*withPictures=*/false);
-            const QImage builtIn = bare.window->cardBack().toImage();
-            bare.load();
-            bare.window->findChild<QAction *>(QStringLiteral("mnuMarine"))->trigger();
-            QCOMPARE(bare.modals.seen,
-                     (QStringList{"Warning OK \"Quellard\": Error: Selected deck image does not exist.",
-                                  "Warning OK \"Quellard\": Error: File does not exist"}));
-            const QPoint off = bare.modals.centres[0] - QGuiApplication::primaryScreen()->availableGeometry().center();
-            QVERIFY2(off.manhattanLength() <= 2, qPrintable(QStringLiteral("off by %1,%2").arg(off.x()).arg(off.y())));
-            QVERIFY(bare.window->cardBack().toImage() == builtIn && bare.window->menus().deckItems[0]->isChecked());
-            QVERIFY(bare.settingsText().isEmpty());
+        const QString missing = "Warning OK \"Quellard\": Error: Selected deck image does not exist.";
+        const std::tuple<bool, const char *, const char *, const char *, QStringList> starts[] = {
+            {true, "IMGLAKE.GIF", "imglake.gif", "----v--", {}},
+            {true, "", "imgdefault.gif", "v------", {}},
+            {true, "mine.gif", "", "-------", {missing}},
+            {false, "", "", "v------", {missing, "Warning OK \"Quellard\": Error: File does not exist"}}};
+        for (const auto &[withPictures, stored, shown, ticks, messages] : starts) {
+            TableHarness table(withPictures);
+            const QByteArray ini = *stored ? "[Deck]\r\nDefault=" + QByteArray(stored) + "\r\n" : "";
+            QFile file(table.file(QStringLiteral("Quellard.ini")));
+            QVERIFY(ini.isEmpty() || (file.open(QIODevice::WriteOnly) && file.write(ini) == ini.size()));
+            file.close();
+            const QImage builtIn = picture(table.window->cardBack().toImage());
+            table.load();
+            if (!withPictures)
+                table.window->findChild<QAction *>(QStringLiteral("mnuMarine"))->trigger();
+            emit table.window->menus().options->aboutToShow();
+            QString ticked;
+            for (QAction *item : table.window->menus().deckItems)
+                ticked += item->isChecked() ? 'v' : '-';
+            QCOMPARE(table.modals.seen, messages);
+            QCOMPARE(ticked, QLatin1String(ticks));
+            QCOMPARE(table.settingsText(), QString::fromLatin1(ini));
+            const QImage expected = *shown ? picture(QImage(QUELLARD_ASSETS_DIR "/images/" + QString(shown))) : builtIn;
+            QVERIFY2(picture(table.window->cardBack().toImage()) == expected,
+                     qPrintable(QString(stored) + " shows another back"));
+            const QPoint off =
+                table.modals.centres.value(0) - QGuiApplication::primaryScreen()->availableGeometry().center();
+            QVERIFY2(messages.isEmpty() || off.manhattanLength() <= 2,
+                     qPrintable(QStringLiteral("the message is off centre by %1,%2").arg(off.x()).arg(off.y())));
         }
-        // A picture that is no picture, and one cut short that would decode in part, are refused alike.
+    }
+
+    // A picture that is no picture, and one cut short that would decode in part, are refused alike.
+    void brokenPicturesAreRefusedAndChangeNothing()
+    {
         for (const bool halfAPicture : {false, true}) {
             TableHarness broken;
             QFile file(broken.file(QStringLiteral("images/imgbig_cat.gif")));
@@ -101,19 +132,6 @@ private slots:
                      QStringList{"Warning OK \"Quellard\": Error: Selected deck image could not be read."});
             QVERIFY(broken.window->cardBack().toImage() == before && broken.settingsText().isEmpty());
         }
-    }
-
-    void theSoundSwitchIsStoredAtOnceAndReadAtTheNextStart()
-    {
-        TableHarness table;
-        table.load();
-        table.window->menus().sound->trigger();
-        QCOMPARE(table.settingsText(), QStringLiteral("[Settings]\r\nSounds=0\r\n"));
-        TableWindow again({.appFolder = table.bytes(), .sound = &table.sound});
-        again.formLoad();
-        QVERIFY(!again.menus().sound->isChecked());
-        table.window->menus().sound->trigger();
-        QCOMPARE(table.settingsText(), QStringLiteral("[Settings]\r\nSounds=1\r\n"));
     }
 
     // The game's folder named with a Latin-1 byte: pictures, settings and help come from there,

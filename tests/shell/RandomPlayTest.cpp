@@ -4,6 +4,7 @@
 // the money moved only as the table of payouts says; the dealer drew below 17 and stood on 17 or
 // more; the sounds are the events' own. QUELLARD_PLAY_SEED chooses the run, QUELLARD_PLAY_ACTIONS
 // its length (`make soak` plays a long one); a failure names the seed and the action.
+#include "game/CardRules.h"
 #include "shell/CardSlotWidget.h"
 #include "shell/InsuranceDialog.h"
 #include "support/TableWindowHarness.h"
@@ -11,6 +12,7 @@
 #include <QAction>
 #include <QPushButton>
 #include <QtTest>
+#include <numeric>
 #include <random>
 
 using namespace quellard;
@@ -37,16 +39,13 @@ const char *const kLabels[] = {"lblBet5", "lblBet10", "lblBet50", "lblNew", "lbl
 constexpr int kBetweenGames = 0b0001111, kPlayersTurn = 0b0110000, kDoubleToo = 0b1110000;
 
 using Cards = std::array<int, 7>; // a card number per slot: 0 hidden, -1 showing no face
-int value(int card) { return card <= 0 ? 0 : std::min((card - 1) % 13 + 1, 10); }
-// The total the cards make: one ace counts 11 while that stays within 21 (after a double, it counts 1).
+int value(int card) { return card > 0 ? cardValue(card) : 0; }
+// The total by the game's own rule (tested on its own); after a double an ace counts 1.
 int total(const Cards &cards, bool aceHigh = true)
 {
-    int sum = 0, aces = 0;
-    for (const int c : cards) {
-        sum += value(c);
-        aces += value(c) == 1;
-    }
-    return aceHigh && aces && sum + 10 <= 21 ? sum + 10 : sum;
+    HandValues values{};
+    std::transform(cards.begin(), cards.end(), values.begin(), value);
+    return aceHigh ? handTotal(values) : std::accumulate(values.begin(), values.end(), 0);
 }
 
 struct View {

@@ -15,45 +15,6 @@
 using namespace quellard;
 using namespace quellard::testing;
 
-namespace {
-
-// The rules, line by line: trailing blanks, the quotation marks inside, the two blanks after the
-// title and the line of three blanks are all part of them.
-// clang-format off
-const QStringList kRulesLines = {
-    "The Rules:",
-    "If the total value of your cards is closer to 21 than the dealer's, you win as much as you have ",
-    "wagered. If you have blackjack, you win 3 to 2 times your bet (assuming the dealer does not ",
-    "also have blackjack). ", "",
-    "Aces count as either 1 or 11, dressed cards as 10, and remaining cards according to their ", "number ", "values. ",
-    "",
-    "If the total of your cards exceeds 21, you \"bust\" and lose your wager. If you have the same card ",
-    "total as the dealer, from 17 and up, no one wins and you get your stake back in a so-called ",
-    "\"push.\" Blackjack beats a score of 21.", "",
-    "Quellard  follows standard \"Las Vegas Strip\" rules of the Nevada Gaming Commission, with ",
-    "the following exceptions: ", "   ",
-    "Double Down:",
-    "When you have been dealt two cards, and think that a third card will give you a position to beat ",
-    "the dealer's hand, you can \"double down.\" Your wager is doubled, and you are allowed to hit ",
-    "and receive just one additional card. ", "",
-    "Insurance:",
-    "Insurance gives you the chance to protect yourself when you believe that the dealer might have ",
-    "blackjack. If the dealer's first card is an ace, he is considered to have a fair chance of getting ",
-    "blackjack. If you believe that the dealer's dark card is of value 10, you may buy insurance ",
-    "against dealer blackjack at the price of half your initial bet. If the dealer does have blackjack, the ",
-    "insurance pays 2 to 1, corresponding to the amount of your initial bet. If you have bought ",
-    "insurance, and the dealer does not have blackjack, you lose your insurance. Your initial bet is ",
-    "then settled by comparing your cards with the dealer's. Should you and the dealer both have ",
-    "blackjack, the game results in a push. ", "",
-    "Rules for the Dealer:",
-    "The dealer must draw cards until he has at least 17, and must stand at 17 or higher. If the dealer ",
-    "gets 16, he must take another card. The dealer may not decide whether or not to draw a card ",
-    "based on your hand, but must abide by the existing dealer rules.", "",
-};
-// clang-format on
-
-} // namespace
-
 class TableWindowTest : public QObject {
     Q_OBJECT
 
@@ -69,20 +30,9 @@ private slots:
 
     void controlsStandWhereTheTableHasThem()
     {
-        const QString layout = QStringLiteral( // name left top width height, in twips
-            "Shape1 240 120 7935 5415,PicBack 600 2040 1095 1455,lblCom 1440 1200 615 615,lblPlay 6360 4320 615 615,"
-            "lblBettitle 6240 2400 1350 345,Label4 6240 2760 255 375,lblBet 6480 2760 855 375,"
-            "lblMoneytitle 120 4200 1695 375,Label2 120 4560 375 615,lblmoney 480 4560 1335 495,"
-            "Label3 120 5400 735 735,lblBet5 120 5400 735 675,Label5 960 5400 975 735,lblBet10 960 5400 975 600,"
-            "Label1 2040 5400 975 735,lblBet50 2040 5400 975 615,Line1 6480 720 1695 15,Line5 960 4320 1095 15,"
-            "lblNew 3600 5640 1095 375,shNewGame 3600 5640 1095 375,lblHit 4800 5640 1095 375,shHit 4800 5640 1095 375,"
-            "lblStand 6000 5640 1095 375,shStand 6000 5640 1095 375,lblDouble 7200 5640 1095 375,"
-            "shDouble 7200 5640 1095 375,PicCom1 2520 480 1095 1455,PicCom2 2880 480 1095 1455,"
-            "PicCom3 3240 480 1095 1455,PicCom4 3600 480 1095 1455,PicCom5 3960 480 1095 1455,"
-            "PicCom6 4320 480 1095 1455,PicCom7 4680 480 1095 1455,PicPlay1 2520 3600 1095 1455,"
-            "PicPlay2 2880 3600 1095 1455,PicPlay3 3240 3600 1095 1455,PicPlay4 3600 3600 1095 1455,"
-            "PicPlay5 3960 3600 1095 1455,PicPlay6 4320 3600 1095 1455,PicPlay7 4680 3600 1095 1455");
-        for (const QString &row : layout.split(',')) {
+        QFile layout(QStringLiteral(QUELLARD_TESTS_DIR "/shell/TableLayout.txt"));
+        QVERIFY(layout.open(QIODevice::ReadOnly | QIODevice::Text));
+        for (const QString &row : QString::fromUtf8(layout.readAll()).split('\n', Qt::SkipEmptyParts).mid(1)) {
             const QStringList f = row.split(' ');
             const QWidget *control = table.find(f[0]);
             QVERIFY2(control && QRect(control->mapTo(form, QPoint()), control->size()) ==
@@ -190,45 +140,42 @@ private slots:
     // address says nothing.
     void theHelpMenu()
     {
+        const TableMenus &menus = table.window->menus();
         QStringList shown;
-        auto title = [&](QWidget *dialog) {
+        table.modals.otherModal = [&](QWidget *dialog) {
             shown << dialog->objectName() +
                          (dialog->parentWidget() == table.window.get() ? " over the table: " : ": ") +
                          dialog->windowTitle();
-        };
-        table.modals.otherModal = [&](QWidget *rules) {
-            title(rules);
-            shown << rules->findChild<QPlainTextEdit *>(QStringLiteral("txtHelp"))->toPlainText().split('\n');
-            rules->close();
+            if (const auto *rules = dialog->findChild<QPlainTextEdit *>(QStringLiteral("txtHelp"))) {
+                shown << rules->toPlainText().split('\n');
+            } else { // the About box
+                for (const char *name : {"Label1", "Label13", "Label15", "Label16", "Label17"})
+                    shown << dialog->findChild<QLabel *>(QLatin1String(name))->text();
+                const QString notice = dialog->findChild<QPlainTextEdit *>(QStringLiteral("Text1"))->toPlainText();
+                shown << (notice.contains("free of charge") ? "free of charge" : notice);
+                QTest::mouseClick(dialog->findChild<QLabel *>(QStringLiteral("Label6")), Qt::LeftButton);
+                QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("Command1")), Qt::LeftButton);
+                shown << (dialog->isVisible() ? "still open after Close" : "closed");
+            }
+            dialog->close();
         };
         QFile page(table.file(QStringLiteral("help.html")));
         for (const QByteArray &text : {QByteArray("<title>Rules</title>"), QByteArray()}) {
             QVERIFY(page.open(QIODevice::WriteOnly) && page.write(text) >= 0);
             page.close();
-            table.window->menus().contents->trigger();
+            menus.contents->trigger();
         }
         QCOMPARE(table.opened, QList<QUrl>(2, QUrl::fromLocalFile(page.fileName())));
         QVERIFY(page.remove() && shown.isEmpty());
-        table.window->menus().contents->trigger();
-        QCOMPARE(shown, QStringList{"BJHelp over the table: Help"} + kRulesLines);
-
-        shown.clear();
-        table.modals.otherModal = [&](QWidget *about) {
-            title(about);
-            for (const char *name : {"Label1", "Label13", "Label15", "Label16", "Label17"})
-                shown << about->findChild<QLabel *>(QLatin1String(name))->text();
-            const QString notice = about->findChild<QPlainTextEdit *>(QStringLiteral("Text1"))->toPlainText();
-            shown << (notice.contains("free of charge") ? "free of charge" : notice);
-            QTest::mouseClick(about->findChild<QLabel *>(QStringLiteral("Label6")), Qt::LeftButton);
-            QTest::mouseClick(about->findChild<QPushButton *>(QStringLiteral("Command1")), Qt::LeftButton);
-            shown << (about->isVisible() ? "still open after Close" : "closed");
-            about->close();
-        };
         table.opened.clear();
-        for (QAction *item :
-             {table.window->menus().feedback, table.window->menus().homepage, table.window->menus().about})
+        for (QAction *item : {menus.contents, menus.feedback, menus.homepage, menus.about})
             item->trigger();
-        QCOMPARE(shown, (QStringList{"frmAbout over the table: About", "Quellard", "1.0", "The Quellard developers",
+        // The rules as the player reads them, line by line: the trailing blanks, the quotation marks,
+        // the two blanks after the title and the line of three blanks are all part of them.
+        QFile rules(QStringLiteral(QUELLARD_TESTS_DIR "/shell/HelpRules.txt"));
+        QVERIFY(rules.open(QIODevice::ReadOnly));
+        QCOMPARE(shown, (QStringList{"BJHelp over the table: Help"} + QString::fromUtf8(rules.readAll()).split('\n') +
+                         QStringList{"frmAbout over the table: About", "Quellard", "1.0", "The Quellard developers",
                                      "https://quellard.example.org/", "Freeware", "free of charge", "closed"}));
         QCOMPARE(table.opened, (QList<QUrl>{QUrl("https://quellard.example.org/support?mode=Contact"),
                                             QUrl("https://quellard.example.org/support?mode=Products&p=quellard"),

@@ -23,7 +23,10 @@ std::unique_ptr<SoundOutput> loadSoundOutput(const std::string &folder)
 
 } // namespace
 
-SoundPlayer::SoundPlayer(std::string moduleFolder) : m_moduleFolder(std::move(moduleFolder)) {}
+SoundPlayer::SoundPlayer(std::string moduleFolder, std::function<void()> alert)
+    : m_moduleFolder(std::move(moduleFolder)),
+      m_alert(alert ? std::move(alert) : [] { QApplication::beep(); })
+{}
 
 SoundPlayer::~SoundPlayer() = default;
 
@@ -32,7 +35,7 @@ void SoundPlayer::play(const std::string &path)
     const std::string found = findIgnoringCase(path);
     const std::optional<PcmSound> sound = fileExists(found) ? readWav(found) : std::nullopt;
     if (!sound) {
-        QApplication::beep();
+        m_alert();
         return;
     }
     if (!m_loadTried) {

@@ -2,6 +2,7 @@
 
 #include "shell/SoundPort.h"
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -19,13 +20,15 @@ class SoundOutput;
 // game stays silent.
 class SoundPlayer : public SoundPort {
 public:
-    // moduleFolder holds the module: the executable's folder.
-    explicit SoundPlayer(std::string moduleFolder);
+    // moduleFolder holds the module: the executable's folder. `alert` sounds in place of a file that
+    // cannot be played: the desktop's bell unless told otherwise.
+    explicit SoundPlayer(std::string moduleFolder, std::function<void()> alert = {});
     ~SoundPlayer() override;
     void play(const std::string &path) override;
 
 private:
     std::string m_moduleFolder;
+    std::function<void()> m_alert;
     std::unique_ptr<SoundOutput> m_output; // from the module, once a sound has been asked for
     bool m_loadTried = false;
 };

@@ -20,26 +20,22 @@ class TablePlayTest : public QObject {
 private slots:
     void everyMessageBoxWithItsWordsIconAndButtons()
     {
-        // clang-format off
-        const std::pair<PlayerMessage, const char *> boxes[] = {
-            {playerMessage(Refusal::NotEnoughMoney), "Information OK \"Quellard\": You do not have enough money!!"},
-            {playerMessage(Refusal::NoBet), "Warning OK \"Quellard\": Please bet first!!"},
-            {PlayerMessage::OutOfMoney, "Information &Yes/&No \"Quellard\": Sorry. You seem to have run out of money.\n\n"
-                                        "Would you like to start a new game?"},
-            {playerMessage(DeckBackProblem::FileDoesNotExist), "Warning OK \"Quellard\": Error: File does not exist"},
-            {playerMessage(DeckBackProblem::SelectedImageDoesNotExist),
-                "Warning OK \"Quellard\": Error: Selected deck image does not exist."},
-            {PlayerMessage::DeckImageUnreadable, "Warning OK \"Quellard\": Error: Selected deck image could not be read."}};
-        // clang-format on
         ModalAnswerer modals;
         modals.answers = {QMessageBox::Ok, QMessageBox::Ok, QMessageBox::Yes};
         QString yes;
-        QStringList expected;
-        for (const auto &[message, box] : boxes) {
+        for (const PlayerMessage message :
+             {playerMessage(Refusal::NotEnoughMoney), playerMessage(Refusal::NoBet), PlayerMessage::OutOfMoney,
+              playerMessage(DeckBackProblem::FileDoesNotExist),
+              playerMessage(DeckBackProblem::SelectedImageDoesNotExist), PlayerMessage::DeckImageUnreadable})
             yes += showPlayerMessage(message, nullptr) ? 'y' : '-';
-            expected << QString::fromUtf8(box);
-        }
-        QCOMPARE(modals.seen, expected);
+        QCOMPARE(modals.seen,
+                 (QStringList{"Information OK \"Quellard\": You do not have enough money!!",
+                              "Warning OK \"Quellard\": Please bet first!!",
+                              "Information &Yes/&No \"Quellard\": Sorry. You seem to have run out of money.\n\n"
+                              "Would you like to start a new game?",
+                              "Warning OK \"Quellard\": Error: File does not exist",
+                              "Warning OK \"Quellard\": Error: Selected deck image does not exist.",
+                              "Warning OK \"Quellard\": Error: Selected deck image could not be read."}));
         QCOMPARE(yes, QStringLiteral("--y---"));
     }
 

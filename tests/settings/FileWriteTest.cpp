@@ -72,6 +72,7 @@ TEST(FileWrite, AFailedWriteKeepsTheOldFile)
 // whole and nothing is left beside it, but what a game still running has there.
 TEST(FileWrite, WritesKilledAtAnyMomentAreFinishedAtTheNextStart)
 {
+    using namespace std::chrono_literals;
     TempFolder folder;
     folder.write("Quellard.ini", kSoundOff);
     std::mt19937 random(20261206);
@@ -86,13 +87,20 @@ TEST(FileWrite, WritesKilledAtAnyMomentAreFinishedAtTheNextStart)
     SettingsStore(folder.str()).finishInterruptedWrites();
     EXPECT_TRUE(folder.read("Quellard.ini") == kSoundOff || folder.read("Quellard.ini") == kSoundOn);
     EXPECT_EQ(folder.entries(), 1);
-    ASSERT_NE(::kill(999999, 0), 0);
-    folder.write(".Quellard.ini.pending-999999", kSoundOn); // a whole new copy, by a game that is gone
+    ASSERT_TRUE(::kill(999999, 0) != 0 && ::kill(999998, 0) != 0);
+    // Whole new copies by two games that are gone, in either order: the one written last is the
+    // player's latest choice. A file a running game is writing is left to it.
     const std::string running = ".Quellard.ini.writing-" + std::to_string(::getppid()) + "-0";
     folder.write(running, "[Sett");
-    SettingsStore(folder.str()).finishInterruptedWrites();
-    EXPECT_EQ(folder.read("Quellard.ini"), kSoundOn);
-    EXPECT_EQ(folder.entries(), 2);
+    for (const auto &[newer, older] : {std::pair{"999999", "999998"}, {"999998", "999999"}}) {
+        const std::string stale = folder.write(std::string(".Quellard.ini.pending-") + older, kSoundOff);
+        const std::string latest = folder.write(std::string(".Quellard.ini.pending-") + newer, kSoundOn);
+        std::filesystem::last_write_time(stale, std::filesystem::last_write_time(latest) - 1min);
+        SettingsStore(folder.str()).finishInterruptedWrites();
+        EXPECT_EQ(folder.read("Quellard.ini"), kSoundOn) << "not the copy " << newer << " wrote last";
+        EXPECT_EQ(folder.entries(), 2);
+        folder.write("Quellard.ini", kSoundOff);
+    }
     EXPECT_TRUE(std::filesystem::exists(folder.file(running)));
 }
 

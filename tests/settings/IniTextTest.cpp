@@ -50,7 +50,9 @@ TEST(IniText, WriteChangesOnlyWhatItMust)
         {"[S]\nA=1\n[s]\nk=b\n", "S", "k", "x", "[S]\nA=1\nk=x\r\n[s]\nk=b\n"},
         {"[Settings]\r\nSounds=0", "Settings", "Sounds", "1", "[Settings]\r\nSounds=1\r\n"},
         {"\xEF\xBB\xBF[Settings]\r\nSounds=0\r\n", "Settings", "Sounds", "1",
-         "\xEF\xBB\xBF[Settings]\r\nSounds=1\r\n"}};
+         "\xEF\xBB\xBF[Settings]\r\nSounds=1\r\n"},
+        {"\xEF\xBB\xBF[Settings]\r\n", "Deck", "Default", "a", "\xEF\xBB\xBF[Settings]\r\n[Deck]\r\nDefault=a\r\n"},
+        {"\xEF\xBB\xBF[Deck]\r\n", "Deck", "Default", "a", "\xEF\xBB\xBF[Deck]\r\nDefault=a\r\n"}};
     // clang-format on
     for (const Case &c : cases)
         EXPECT_EQ(iniWithValue(c.before, c.section, c.key, c.value), c.after) << c.before;

@@ -57,13 +57,9 @@ private slots:
             QCOMPARE(table.settingsText(), QStringLiteral("[Deck]\r\nDefault=%1\r\n").arg(file));
         }
         QCOMPARE(table.caption(QStringLiteral("lblPlay")), QStringLiteral("17")); // the game goes on face down
-        QString ticks;
-        for (QAction *item : table.window->menus().deckItems)
-            ticks += item->isChecked() ? 'v' : '-';
+        const QString ticksBefore = table.deckTicks();
         emit table.window->menus().options->aboutToShow();
-        for (QAction *item : table.window->menus().deckItems)
-            ticks += item->isChecked() ? 'v' : '-';
-        QCOMPARE(ticks, QStringLiteral("v------") + QStringLiteral("----v--"));
+        QCOMPARE(ticksBefore + table.deckTicks(), QStringLiteral("v------") + QStringLiteral("----v--"));
         // The sound switch is stored at once too, and the next start reads both.
         table.window->menus().sound->trigger();
         QCOMPARE(table.settingsText(), QStringLiteral("[Deck]\r\nDefault=imglake.gif\r\n[Settings]\r\nSounds=0\r\n"));
@@ -90,19 +86,14 @@ private slots:
         for (const auto &[withPictures, stored, shown, ticks, messages] : starts) {
             TableHarness table(withPictures);
             const QByteArray ini = *stored ? "[Deck]\r\nDefault=" + QByteArray(stored) + "\r\n" : "";
-            QFile file(table.file(QStringLiteral("Quellard.ini")));
-            QVERIFY(ini.isEmpty() || (file.open(QIODevice::WriteOnly) && file.write(ini) == ini.size()));
-            file.close();
+            QVERIFY(ini.isEmpty() || table.write(QStringLiteral("Quellard.ini"), ini));
             const QImage builtIn = picture(table.window->cardBack().toImage());
             table.load();
             if (!withPictures)
                 table.window->findChild<QAction *>(QStringLiteral("mnuMarine"))->trigger();
             emit table.window->menus().options->aboutToShow();
-            QString ticked;
-            for (QAction *item : table.window->menus().deckItems)
-                ticked += item->isChecked() ? 'v' : '-';
             QCOMPARE(table.modals.seen, messages);
-            QCOMPARE(ticked, QLatin1String(ticks));
+            QCOMPARE(table.deckTicks(), QLatin1String(ticks));
             QCOMPARE(table.settingsText(), QString::fromLatin1(ini));
             const QImage expected = *shown ? picture(QImage(QUELLARD_ASSETS_DIR "/images/" + QString(shown))) : builtIn;
             QVERIFY2(picture(table.window->cardBack().toImage()) == expected,
@@ -119,12 +110,9 @@ private slots:
     {
         for (const bool halfAPicture : {false, true}) {
             TableHarness broken;
-            QFile file(broken.file(QStringLiteral("images/imgbig_cat.gif")));
-            QVERIFY(file.open(QIODevice::ReadWrite));
-            const QByteArray whole = file.readAll();
-            QVERIFY(file.resize(0) && file.seek(0));
-            file.write(halfAPicture ? whole.left(whole.size() / 2) : QByteArray("GIF89a this is not a picture"));
-            file.close();
+            const QString cat = QStringLiteral("images/imgbig_cat.gif");
+            const QByteArray whole = broken.read(cat);
+            QVERIFY(broken.write(cat, halfAPicture ? whole.left(whole.size() / 2) : "GIF89a this is not a picture"));
             broken.load();
             const QImage before = broken.window->cardBack().toImage();
             broken.window->findChild<QAction *>(QStringLiteral("mnuBigCat"))->trigger();

@@ -159,14 +159,13 @@ private slots:
             }
             dialog->close();
         };
-        QFile page(table.file(QStringLiteral("help.html")));
+        const QString page = QStringLiteral("help.html");
         for (const QByteArray &text : {QByteArray("<title>Rules</title>"), QByteArray()}) {
-            QVERIFY(page.open(QIODevice::WriteOnly) && page.write(text) >= 0);
-            page.close();
+            QVERIFY(table.write(page, text));
             menus.contents->trigger();
         }
-        QCOMPARE(table.opened, QList<QUrl>(2, QUrl::fromLocalFile(page.fileName())));
-        QVERIFY(page.remove() && shown.isEmpty());
+        QCOMPARE(table.opened, QList<QUrl>(2, QUrl::fromLocalFile(table.file(page))));
+        QVERIFY(QFile::remove(table.file(page)) && shown.isEmpty());
         table.opened.clear();
         for (QAction *item : {menus.contents, menus.feedback, menus.homepage, menus.about})
             item->trigger();

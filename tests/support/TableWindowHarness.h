@@ -7,6 +7,7 @@
 
 #include <QAbstractButton>
 #include <QAccessible>
+#include <QAction>
 #include <QApplication>
 #include <QMessageBox>
 #include <QMetaEnum>
@@ -123,10 +124,25 @@ struct TableHarness {
     }
     QString file(const QString &name) const { return dir.filePath(name); }
     std::string bytes() const { return QFile::encodeName(dir.path()).toStdString(); }
-    QString settingsText() const
+    QByteArray read(const QString &name) const
     {
-        QFile ini(file(QStringLiteral("Quellard.ini")));
-        return ini.open(QIODevice::ReadOnly) ? QString::fromLatin1(ini.readAll()) : QString();
+        QFile f(file(name));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+    // Replaces what a file of the game's folder holds; true when all of it was written.
+    bool write(const QString &name, const QByteArray &bytes) const
+    {
+        QFile f(file(name));
+        return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+    }
+    QString settingsText() const { return QString::fromLatin1(read(QStringLiteral("Quellard.ini"))); }
+    // The Options > Deck items in menu order, "v" where ticked and "-" where not.
+    QString deckTicks() const
+    {
+        QString ticks;
+        for (const QAction *item : window->menus().deckItems)
+            ticks += item->isChecked() ? 'v' : '-';
+        return ticks;
     }
 
     QTemporaryDir dir;

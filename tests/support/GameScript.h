@@ -1,0 +1,155 @@
+#pragma once
+
+#include "game/Amount.h"
+#include "game/Game.h"
+#include "support/ScriptedRandom.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
+#include <iterator>
+#include <map>
+#include <optional>
+#include <regex>
+#include <sstream>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace quellard::testing {
+
+// Records what the rules show and play, and answers their questions as the script says.
+struct RecordingHost : Host {
+    std::string sounds, said; // the sounds' file names; what the player was told or asked
+    bool soundOn = true;
+    InsuranceAnswer insuranceAnswer = InsuranceAnswer::No;
+    int pauses = 0;
+    std::function<void()> duringPause; // runs inside each pause, as a player could
+
+    void refuse(Refusal r) override { said += r == Refusal::NoBet ? ", told to bet" : ", told there is no money"; }
+    bool askToStartAgain() override { return said += ", asked to start again", true; }
+    void askInsurance(const std::function<void(InsuranceAnswer)> &answer) override { answer(insuranceAnswer); }
+    bool soundSwitchOn() const override { return soundOn; }
+    void playSound(std::string_view file) override { sounds.append(sounds.empty() ? "" : " ").append(file); }
+    double secondsSinceMidnight() const override { return 0.25; }
+    void pause(std::chrono::milliseconds) override
+    {
+        ++pauses;
+        if (duringPause)
+            duringPause();
+    }
+    void cancelPause() override {}
+    void tableChanged() override {}
+};
+
+inline const std::string kRanks[] = {"A", "2", "3", "4", "5", "6", "7", "8", "9", "10", "J", "Q", "K"};
+
+// A card by its rank, then its suit: "A", "10", "Kh" (clubs unless d, h or s follows); 0 for a word.
+inline int cardNamed(std::string name)
+{
+    const std::size_t suit = name.size() > 1 ? std::string("cdhs").find(name.back()) : std::string::npos;
+    if (suit != std::string::npos)
+        name.pop_back();
+    const auto rank = std::find(std::begin(kRanks), std::end(kRanks), name);
+    return rank == std::end(kRanks) ? 0 : card(int(rank - kRanks) + 1, suit == std::string::npos ? 0 : int(suit));
+}
+
+// One side of the table as it shows: the visible slots ("#" face down, "_" empty) and its total.
+inline std::string handShown(const Hand &hand)
+{
+    std::string shown;
+    for (const CardSlot &slot : hand.cardSlots)
+        if (slot.visible)
+            shown += (slot.face == SlotFace::CardFace   ? kRanks[(slot.cardNumber - 1) % 13]
+                      : slot.face == SlotFace::CardBack ? "#"
+                                                        : "_") +
+                     " ";
+    return shown + "= " + formatAmount(hand.total);
+}
+
+// Plays a game from a script and describes the table it leaves, as a player reads it.
+//
+// The script first sets the scene: "490/10" (the cash and bet to start from, 490 and 10 unless
+// given), "was-insured" (by the game before), "insure-yes", "insure-no" or "insure-close" (the
+// answer to come), "restart-in-pause" (a fresh start chosen in the dealer's next pause).
+// Then the player clicks: "£5", "£10", "£50", "new", "deal 9 A K" (the dealer's up card, then the
+// player's two), "hit 5 6" (a hit per card; "hit" alone deals none), "stand 7 8" (the dealer's
+// cards), "double 5 8" (the player's card, then the dealer's), "restart". Commas are for reading.
+//
+// The table reads "you A K = 21, dealer 9 = 9, cash 515 bet 0, open New 5 10 50, heard clap.wav",
+// then the dealer's pauses, what the player was told or asked, "insured" and, when the game did not
+// draw every card the script dealt, "cards left".
+inline std::string playedTable(std::string script, bool soundOn = true)
+{
+    static const std::map<std::string, void (Game::*)()> clicks = {
+        {"£5", &Game::lblBet5Click},     {"£10", &Game::lblBet10Click},     {"£50", &Game::lblBet50Click},
+        {"new", &Game::lblNewClick},     {"deal", &Game::lblNewClick},      {"hit", &Game::lblHitClick},
+        {"stand", &Game::lblStandClick}, {"double", &Game::lblDoubleClick}, {"restart", &Game::newGameClick}};
+    std::replace(script.begin(), script.end(), ',', ' ');
+    std::istringstream text(script);
+    const std::vector<std::string> words{std::istream_iterator<std::string>(text), {}};
+    RecordingHost host;
+    host.soundOn = soundOn;
+    ScriptedRandom random;
+    Table start = Table::fresh();
+    start.cash = 490, start.bet = 10;
+    std::optional<Game> game;
+    std::string trouble;
+    for (std::size_t i = 0; i < words.size() && trouble.empty(); ++i) {
+        const std::string &word = words[i];
+        int cards = 0;
+        for (; i + 1 < words.size() && cardNamed(words[i + 1]); ++cards)
+            random.deal({cardNamed(words[++i])});
+        if (const std::size_t slash = word.find('/'); slash != std::string::npos)
+            start.cash = std::stod(word), start.bet = std::stod(word.substr(slash + 1));
+        start.insYes = start.insYes || word == "was-insured";
+        if (word.starts_with("insure-"))
+            host.insuranceAnswer = word == "insure-yes"  ? InsuranceAnswer::Yes
+                                   : word == "insure-no" ? InsuranceAnswer::No
+                                                         : InsuranceAnswer::Closed;
+        if (word == "restart-in-pause")
+            host.duringPause = [&] { host.duringPause = nullptr, game->newGameClick(); };
+        const auto click = clicks.find(word);
+        if (click == clicks.end()) {
+            if (!std::regex_match(word,
+                                  std::regex("[0-9.]+/[0-9.]+|was-insured|insure-(yes|no|close)|restart-in-pause")))
+                throw std::invalid_argument("the script says what no player can: " + word);
+            continue;
+        }
+        Game &g = game ? *game : game.emplace(host, random, start);
+        try {
+            for (int n = 0; n < std::max(word == "hit" ? cards : 1, 1); ++n)
+                (g.*click->second)();
+        } catch (const std::logic_error &) { // from the scripted cards
+            trouble = ", drew a card the script did not deal";
+        }
+    }
+    const Table &t = game ? game->table() : start;
+    std::string open;
+    const std::pair<bool, const char *> labels[] = {{t.labels.lblNew, " New"},     {t.labels.lblHit, " Hit"},
+                                                    {t.labels.lblStand, " Stand"}, {t.labels.lblDouble, " Double"},
+                                                    {t.labels.lblBet5, " 5"},      {t.labels.lblBet10, " 10"},
+                                                    {t.labels.lblBet50, " 50"}};
+    for (const auto &[isOpen, name] : labels)
+        open += isOpen ? name : "";
+    return "you " + handShown(t.player) + ", dealer " + handShown(t.dealer) + ", cash " + formatAmount(t.cash) +
+           " bet " + formatAmount(t.bet) + ", open" + (open.empty() ? " nothing" : open) +
+           (host.sounds.empty() ? "" : ", heard " + host.sounds) +
+           (host.pauses ? ", " + std::to_string(host.pauses) + (host.pauses > 1 ? " pauses" : " pause") : "") +
+           host.said + (t.insYes ? ", insured" : "") + (random.exhausted() ? "" : ", cards left") + trouble;
+}
+
+// Each script played as it stands, then with Sound > On off, when only the insurance question is heard.
+inline void expectPlayedTables(std::initializer_list<std::pair<const char *, const char *>> scripts)
+{
+    for (const auto &[script, table] : scripts) {
+        EXPECT_EQ(playedTable(script), table) << script;
+        const char *heard =
+            std::string(table).find("insurance.wav") != std::string::npos ? ", heard insurance.wav" : "";
+        EXPECT_EQ(playedTable(script, false), std::regex_replace(table, std::regex(", heard [^,]*"), heard))
+            << script << ", with the sound off";
+    }
+}
+
+} // namespace quellard::testing

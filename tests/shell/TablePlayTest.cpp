@@ -53,18 +53,12 @@ private slots:
             if (!dialog || !asked.isEmpty())
                 return;
             for (const QWidget *w : dialog->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
-                asked << QStringLiteral("%1 \"%2\" %3,%4 %5x%6")
-                             .arg(w->objectName(), w->property("text").toString())
-                             .arg(w->x())
-                             .arg(w->y())
-                             .arg(w->width())
-                             .arg(w->height());
+                asked << QString::asprintf("%s \"%s\" %d,%d %dx%d", qPrintable(w->objectName()),
+                                           qPrintable(w->property("text").toString()), w->x(), w->y(), w->width(),
+                                           w->height());
             const bool faceDown = table.find<CardSlotWidget>(QStringLiteral("PicCom2"))->face() == SlotFace::CardBack;
-            asked << QStringLiteral("%1 %2x%3 %4")
-                             .arg(dialog->windowTitle())
-                             .arg(dialog->width())
-                             .arg(dialog->height())
-                             .arg(dialog->palette().color(QPalette::Window).name()) +
+            asked << QString::asprintf("%s %dx%d %s", qPrintable(dialog->windowTitle()), dialog->width(),
+                                       dialog->height(), qPrintable(dialog->palette().color(QPalette::Window).name())) +
                          (faceDown ? " hole card face down" : " hole card face up") +
                          (table.open(QStringLiteral("lblHit")) ? ", Hit open" : "");
             dialog->yesButton()->click();

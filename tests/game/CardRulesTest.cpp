@@ -31,6 +31,7 @@ TEST(CardRules, DrawsEveryCardEquallyOftenAndNeverA53rd)
     EXPECT_EQ(drawCardNumber(std::nextafter(1.0f / 52, 0.0f)), 1);
     EXPECT_EQ(drawCardNumber(1.0f / 52), 2);
     EXPECT_EQ(drawCardNumber(std::nextafter(1.0f, 0.0f)), 52);
+    EXPECT_EQ(drawCardNumber(std::nextafter(41.0f / 52, 0.0f)), 41) << "worked out in single precision";
     ClockSeededRandom random(20261205);
     std::array<double, 53> counts{};
     for (int i = 0; i < 52 * 4000; ++i)

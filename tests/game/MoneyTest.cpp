@@ -38,7 +38,7 @@ TEST(DoubleDown, TakesTheBetOnceMoreAndOneCard)
 
 // Insurance costs half the bet, bought only when the cash covers it, before a blackjack is paid;
 // whatever the answer, and whatever the game before left, Hit and Stand open. It pays 1.5 times
-// the bet as it stands at settlement, only on a dealer's blackjack under the ace.
+// the bet as it stands at settlement, only on a dealer's blackjack: the ace and a ten, not any 21.
 TEST(Insurance, CostsHalfTheBetAndPaysOneAndAHalfTimesItOnADealerBlackjack)
 {
     // clang-format off
@@ -57,6 +57,8 @@ TEST(Insurance, CostsHalfTheBetAndPaysOneAndAHalfTimesItOnADealerBlackjack)
                                                       "heard insurance.wav whoosh.wav hung-01.wav, 1 pause, insured"},
         {"insure-yes deal A 6 Q, stand 9",            "you 6 Q = 16, dealer A 9 = 20, cash 485 bet 0, open New 5 10 50, "
                                                       "heard insurance.wav whoosh.wav hung-01.wav, 1 pause, insured"},
+        {"insure-yes deal A 6 Q, stand 5 5",          "you 6 Q = 16, dealer A 5 5 = 21, cash 485 bet 0, open New 5 10 50, "
+                                                      "heard insurance.wav whoosh.wav whoosh.wav hung-01.wav, 2 pauses, insured"},
         {"insure-yes deal A 6 5, double 10 K",        "you 6 5 10 = 21, dealer A K = 21, cash 525 bet 0, open New 5 10 50, "
                                                       "heard insurance.wav whoosh.wav snore.wav, 1 pause, insured"}});
     // clang-format on

@@ -68,6 +68,23 @@ inline std::string handShown(const Hand &hand)
     return shown + "= " + formatAmount(hand.total);
 }
 
+// The whole table as a player reads it, and what the player heard, waited for, was told or asked.
+inline std::string tableShown(const Table &t, const RecordingHost &host)
+{
+    std::string open;
+    const std::pair<bool, const char *> labels[] = {{t.labels.lblNew, " New"},     {t.labels.lblHit, " Hit"},
+                                                    {t.labels.lblStand, " Stand"}, {t.labels.lblDouble, " Double"},
+                                                    {t.labels.lblBet5, " 5"},      {t.labels.lblBet10, " 10"},
+                                                    {t.labels.lblBet50, " 50"}};
+    for (const auto &[isOpen, name] : labels)
+        open += isOpen ? name : "";
+    return "you " + handShown(t.player) + ", dealer " + handShown(t.dealer) + ", cash " + formatAmount(t.cash) +
+           " bet " + formatAmount(t.bet) + ", open" + (open.empty() ? " nothing" : open) +
+           (host.sounds.empty() ? "" : ", heard " + host.sounds) +
+           (host.pauses ? ", " + std::to_string(host.pauses) + (host.pauses > 1 ? " pauses" : " pause") : "") +
+           host.said + (t.insYes ? ", insured" : "");
+}
+
 // Plays a game from a script and describes the table it leaves, as a player reads it.
 //
 // The script first sets the scene: "490/10" (the cash and bet to start from, 490 and 10 unless
@@ -86,6 +103,9 @@ inline std::string playedTable(std::string script, bool soundOn = true)
         {"£5", &Game::lblBet5Click},     {"£10", &Game::lblBet10Click},     {"£50", &Game::lblBet50Click},
         {"new", &Game::lblNewClick},     {"deal", &Game::lblNewClick},      {"hit", &Game::lblHitClick},
         {"stand", &Game::lblStandClick}, {"double", &Game::lblDoubleClick}, {"restart", &Game::newGameClick}};
+    static const std::map<std::string, InsuranceAnswer> answers = {{"insure-yes", InsuranceAnswer::Yes},
+                                                                   {"insure-no", InsuranceAnswer::No},
+                                                                   {"insure-close", InsuranceAnswer::Closed}};
     std::replace(script.begin(), script.end(), ',', ' ');
     std::istringstream text(script);
     const std::vector<std::string> words{std::istream_iterator<std::string>(text), {}};
@@ -101,43 +121,28 @@ inline std::string playedTable(std::string script, bool soundOn = true)
         int cards = 0;
         for (; i + 1 < words.size() && cardNamed(words[i + 1]); ++cards)
             random.deal({cardNamed(words[++i])});
-        if (const std::size_t slash = word.find('/'); slash != std::string::npos)
-            start.cash = std::stod(word), start.bet = std::stod(word.substr(slash + 1));
-        start.insYes = start.insYes || word == "was-insured";
-        if (word.starts_with("insure-"))
-            host.insuranceAnswer = word == "insure-yes"  ? InsuranceAnswer::Yes
-                                   : word == "insure-no" ? InsuranceAnswer::No
-                                                         : InsuranceAnswer::Closed;
-        if (word == "restart-in-pause")
-            host.duringPause = [&] { host.duringPause = nullptr, game->newGameClick(); };
         const auto click = clicks.find(word);
-        if (click == clicks.end()) {
-            if (!std::regex_match(word,
-                                  std::regex("[0-9.]+/[0-9.]+|was-insured|insure-(yes|no|close)|restart-in-pause")))
-                throw std::invalid_argument("the script says what no player can: " + word);
-            continue;
-        }
-        Game &g = game ? *game : game.emplace(host, random, start);
-        try {
-            for (int n = 0; n < std::max(word == "hit" ? cards : 1, 1); ++n)
-                (g.*click->second)();
-        } catch (const std::logic_error &) { // from the scripted cards
-            trouble = ", drew a card the script did not deal";
+        if (const std::size_t slash = word.find('/'); slash != std::string::npos) {
+            start.cash = std::stod(word), start.bet = std::stod(word.substr(slash + 1));
+        } else if (word == "was-insured") {
+            start.insYes = true;
+        } else if (answers.contains(word)) {
+            host.insuranceAnswer = answers.at(word);
+        } else if (word == "restart-in-pause") {
+            host.duringPause = [&game] { game->newGameClick(); }; // the turn ends: no further pause
+        } else if (click == clicks.end()) {
+            throw std::invalid_argument("the script says what no player can: " + word);
+        } else {
+            Game &g = game ? *game : game.emplace(host, random, start);
+            try {
+                for (int n = 0; n < std::max(word == "hit" ? cards : 1, 1); ++n)
+                    (g.*click->second)();
+            } catch (const std::logic_error &) { // from the scripted cards
+                trouble = ", drew a card the script did not deal";
+            }
         }
     }
-    const Table &t = game ? game->table() : start;
-    std::string open;
-    const std::pair<bool, const char *> labels[] = {{t.labels.lblNew, " New"},     {t.labels.lblHit, " Hit"},
-                                                    {t.labels.lblStand, " Stand"}, {t.labels.lblDouble, " Double"},
-                                                    {t.labels.lblBet5, " 5"},      {t.labels.lblBet10, " 10"},
-                                                    {t.labels.lblBet50, " 50"}};
-    for (const auto &[isOpen, name] : labels)
-        open += isOpen ? name : "";
-    return "you " + handShown(t.player) + ", dealer " + handShown(t.dealer) + ", cash " + formatAmount(t.cash) +
-           " bet " + formatAmount(t.bet) + ", open" + (open.empty() ? " nothing" : open) +
-           (host.sounds.empty() ? "" : ", heard " + host.sounds) +
-           (host.pauses ? ", " + std::to_string(host.pauses) + (host.pauses > 1 ? " pauses" : " pause") : "") +
-           host.said + (t.insYes ? ", insured" : "") + (random.exhausted() ? "" : ", cards left") + trouble;
+    return tableShown(game ? game->table() : start, host) + (random.exhausted() ? "" : ", cards left") + trouble;
 }
 
 // Each script played as it stands, then with Sound > On off, when only the insurance question is heard.

@@ -50,22 +50,26 @@ TEST(FileWrite, TheFileIsWrittenWhereItLiesOrNotAtAll)
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(theirs), {}), 2) << "nothing left beside it";
 }
 
-// A write cut short by a file size limit (which binds even root) leaves the old file whole.
+// A write cut short by a file size limit (which binds even root) leaves the old file whole, and
+// where there was none, nothing at all.
 TEST(FileWrite, AFailedWriteKeepsTheOldFile)
 {
-    TempFolder folder;
-    folder.write("Quellard.ini", kSoundOff);
-    rlimit saved{}, small{};
-    getrlimit(RLIMIT_FSIZE, &saved);
-    small = {16, saved.rlim_max};
-    const auto handler = std::signal(SIGXFSZ, SIG_IGN);
-    setrlimit(RLIMIT_FSIZE, &small);
-    const bool written = SettingsStore(folder.str()).writeSetting("Deck", "Default", "imglake.gif");
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, handler);
-    EXPECT_FALSE(written);
-    EXPECT_EQ(folder.read("Quellard.ini"), kSoundOff);
-    EXPECT_EQ(folder.entries(), 1);
+    for (const std::string &before : {kSoundOff, std::string()}) {
+        TempFolder folder;
+        if (!before.empty())
+            folder.write("Quellard.ini", before);
+        rlimit saved{}, small{};
+        getrlimit(RLIMIT_FSIZE, &saved);
+        small = {16, saved.rlim_max};
+        const auto handler = std::signal(SIGXFSZ, SIG_IGN);
+        setrlimit(RLIMIT_FSIZE, &small);
+        const bool written = SettingsStore(folder.str()).writeSetting("Deck", "Default", "imglake.gif");
+        setrlimit(RLIMIT_FSIZE, &saved);
+        std::signal(SIGXFSZ, handler);
+        EXPECT_FALSE(written) << "with " << (before.empty() ? "no file" : "a file") << " before";
+        EXPECT_EQ(folder.read("Quellard.ini"), before);
+        EXPECT_EQ(folder.entries(), before.empty() ? 0 : 1);
+    }
 }
 
 // The game killed in the middle of its writes, a hundred times: once it starts again, the file reads

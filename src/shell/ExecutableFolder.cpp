@@ -8,10 +8,10 @@
 
 namespace quellard {
 
-std::string executableFolder()
+std::string executableFolder(const char *link)
 {
     std::error_code error;
-    const std::filesystem::path executable = std::filesystem::read_symlink("/proc/self/exe", error);
+    const std::filesystem::path executable = std::filesystem::read_symlink(link, error);
     if (!error && executable.has_parent_path())
         return executable.parent_path().string();
     return QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString();

@@ -7,6 +7,7 @@ namespace quellard {
 // The folder of the running executable, as the file system's own bytes: the game's pictures,
 // sounds, help page and sound module lie beside it. Qt's own answer is text and loses a folder
 // name that is not valid UTF-8, which would send the game to the working folder instead.
-std::string executableFolder();
+// `link` is the kernel's link to the running executable; another link stands in for it in tests.
+std::string executableFolder(const char *link = "/proc/self/exe");
 
 } // namespace quellard

@@ -3,6 +3,7 @@
 // player with its real module: a sound file that is not whole never reaches the audio output, and
 // however broken the files, playing them never holds up the game.
 #include "shell/CardSlotWidget.h"
+#include "shell/ExecutableFolder.h"
 #include "shell/SoundPlayer.h"
 #include "shell/WavFile.h"
 #include "support/TableWindowHarness.h"
@@ -121,8 +122,8 @@ private slots:
         }
     }
 
-    // The game's folder named with a Latin-1 byte: pictures, settings and help come from there,
-    // byte for byte, and nothing from the working folder.
+    // The game's folder named with a Latin-1 byte: it is found beside the executable, and pictures,
+    // settings and help come from there, byte for byte, and nothing from the working folder.
     void aFolderWhoseNameIsNotUtf8IsTheGamesOwn()
     {
         QTemporaryDir base;
@@ -149,6 +150,9 @@ private slots:
         window.menus().contents->trigger();
         QCOMPARE(opened.value(0).toEncoded(),
                  QFile::encodeName(base.path()).toPercentEncoding("/").prepend("file://") + "/caf%E9/help.html");
+        const std::string link = QFile::encodeName(base.filePath("exe")).toStdString();
+        std::filesystem::create_symlink(folder + "/quellard", link); // as /proc/self/exe points to the game
+        QCOMPARE(executableFolder(link.c_str()), folder);
     }
 
     void wavFilesAreReadWholeOrNotAtAll()

@@ -88,6 +88,18 @@ private slots:
         }
     }
 
+    // What a screen reader says for a face-up card: every rank's and every suit's word, and
+    // nothing for a number that is no card.
+    void everyRankAndSuitHasItsName()
+    {
+        QStringList names;
+        for (const int card : {1, 15, 29, 43, 5, 19, 33, 47, 9, 23, 37, 51, 13, 0, 53})
+            names << CardFaceRenderer::cardName(card);
+        QCOMPARE(names.join(','), QStringLiteral("Ace of clubs,Two of diamonds,Three of hearts,Four of spades,Five of "
+                                                 "clubs,Six of diamonds,Seven of hearts,Eight of spades,Nine of clubs,"
+                                                 "Ten of diamonds,Jack of hearts,Queen of spades,King of clubs,,"));
+    }
+
     // Drawn for the display's scale, not scaled up: 73 x 98 at 1.5 is 109.5 x 147, the half pixel
     // rounding up, and the same request is served from the cache.
     void facesAreDrawnForTheDisplayScale()

@@ -152,7 +152,7 @@ private slots:
                  QFile::encodeName(base.path()).toPercentEncoding("/").prepend("file://") + "/caf%E9/help.html");
         const std::string link = QFile::encodeName(base.filePath("exe")).toStdString();
         std::filesystem::create_symlink(folder + "/quellard", link); // as /proc/self/exe points to the game
-        QCOMPARE(executableFolder(link.c_str()), folder);
+        QCOMPARE(QByteArray::fromStdString(executableFolder(link.c_str())), QByteArray::fromStdString(folder));
     }
 
     void wavFilesAreReadWholeOrNotAtAll()

@@ -5,7 +5,7 @@
 //
 //   dealer_turn [rounds]      (default 3; runs on whatever platform QT_QPA_PLATFORM names)
 #include "shell/ClickLabel.h"
-#include "shell/SoundPort.h"
+#include "shell/sound/SoundPort.h"
 #include "shell/TableWindow.h"
 #include "support/ScriptedRandom.h"
 

@@ -1,30 +1,18 @@
-# Installation: the application's folder goes under lib/games/quellard exactly as it lies in the
-# build (the program beside its images, sounds and help page, which it finds through its own
-# folder), a relative games/quellard link starts it from the PATH (Debian keeps games there), the desktop entry, icons and AppStream
-# metainfo let desktops and software centres show it, and the manual page, copyright and change
-# log go where Debian keeps them.
+# Installation, as Debian keeps games: the program in games/, its pictures, sounds and help page,
+# which are the same on every architecture, in share/games/quellard. The program finds them there,
+# relative to its own folder, when they do not lie beside it as they do in the build folder. The
+# desktop entry, icons and AppStream metainfo let desktops and software centres show the game, and
+# the manual page, copyright and change log go where Debian keeps them.
 
 set(QUELLARD_APP_ID org.example.quellard)
-set(QUELLARD_INSTALL_APPDIR lib/games/quellard)
+set(QUELLARD_INSTALL_DATADIR share/games/quellard)
 
-install(TARGETS quellard RUNTIME DESTINATION ${QUELLARD_INSTALL_APPDIR})
-# The sound module lies beside the program, which loads it from its own folder with the first sound.
-install(TARGETS quellard_sound LIBRARY DESTINATION ${QUELLARD_INSTALL_APPDIR})
-install(DIRECTORY ${CMAKE_SOURCE_DIR}/assets/images/ DESTINATION ${QUELLARD_INSTALL_APPDIR}/images
+install(TARGETS quellard RUNTIME DESTINATION games)
+install(DIRECTORY ${CMAKE_SOURCE_DIR}/assets/images/ DESTINATION ${QUELLARD_INSTALL_DATADIR}/images
         FILES_MATCHING PATTERN "*.gif")
-install(DIRECTORY ${CMAKE_SOURCE_DIR}/assets/sounds/ DESTINATION ${QUELLARD_INSTALL_APPDIR}/sounds
+install(DIRECTORY ${CMAKE_SOURCE_DIR}/assets/sounds/ DESTINATION ${QUELLARD_INSTALL_DATADIR}/sounds
         FILES_MATCHING PATTERN "*.wav")
-install(FILES ${CMAKE_SOURCE_DIR}/assets/help.html DESTINATION ${QUELLARD_INSTALL_APPDIR})
-
-# The link is relative so that the tree can be moved or staged with DESTDIR. The program still
-# finds its folder: Qt reads the executable's path from /proc/self/exe, where the link is resolved.
-install(CODE "set(quellard_appdir ${QUELLARD_INSTALL_APPDIR})")
-install(CODE [[
-  set(quellard_bin "$ENV{DESTDIR}${CMAKE_INSTALL_PREFIX}/games")
-  file(MAKE_DIRECTORY "${quellard_bin}")
-  message(STATUS "Installing: ${quellard_bin}/quellard -> ../${quellard_appdir}/quellard")
-  file(CREATE_LINK "../${quellard_appdir}/quellard" "${quellard_bin}/quellard" SYMBOLIC)
-]])
+install(FILES ${CMAKE_SOURCE_DIR}/assets/help.html DESTINATION ${QUELLARD_INSTALL_DATADIR})
 
 install(FILES ${CMAKE_SOURCE_DIR}/assets/desktop/${QUELLARD_APP_ID}.desktop DESTINATION share/applications)
 install(FILES ${CMAKE_SOURCE_DIR}/assets/desktop/${QUELLARD_APP_ID}.metainfo.xml DESTINATION share/metainfo)

@@ -27,14 +27,15 @@ std::optional<std::size_t> deckBackNamed(std::string_view fileName)
 
 } // namespace
 
-DeckBackSelection::DeckBackSelection(const SettingsStore &settings, DeckBackView &view)
+DeckBackSelection::DeckBackSelection(const SettingsStore &settings, DeckBackView &view, std::string filesFolder)
     : m_settings(settings),
-      m_view(view)
+      m_view(view),
+      m_filesFolder(std::move(filesFolder))
 {}
 
 std::string DeckBackSelection::imagePath(std::string_view fileName) const
 {
-    return appFilePath(m_settings.applicationFolder(), kImagesFolder, fileName);
+    return appFilePath(m_filesFolder, kImagesFolder, fileName);
 }
 
 void DeckBackSelection::menuItemClick(std::size_t item)

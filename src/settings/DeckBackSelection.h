@@ -15,7 +15,8 @@ namespace quellard {
 // settings file each time the Options menu opens.
 class DeckBackSelection {
 public:
-    DeckBackSelection(const SettingsStore &settings, DeckBackView &view);
+    // The pictures lie in filesFolder's images folder.
+    DeckBackSelection(const SettingsStore &settings, DeckBackView &view, std::string filesFolder);
 
     // A deck item was chosen: show its picture and remember it, or say the file is missing and
     // change nothing. The ticks are left alone; they follow the file when the menu next opens.
@@ -38,6 +39,7 @@ public:
 private:
     const SettingsStore &m_settings;
     DeckBackView &m_view;
+    std::string m_filesFolder;
 };
 
 } // namespace quellard

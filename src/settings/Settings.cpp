@@ -21,29 +21,34 @@ std::string settingsFileName(std::string_view applicationTitle)
     return name + ".ini";
 }
 
-SettingsStore::SettingsStore(std::string applicationFolder, std::string userFolder)
-    : m_folder(std::move(applicationFolder)),
+SettingsStore::SettingsStore(std::string gameFolder, std::string userFolder)
+    : m_folder(std::move(gameFolder)),
       m_userFolder(std::move(userFolder))
 {}
 
 std::string SettingsStore::settingsFilePath() const
 {
     const std::string name = settingsFileName(kApplicationTitle);
-    std::string beside = appFilePath(m_folder, name);
-    if (m_userFolder.empty() || playerCanWrite(beside))
-        return beside;
-    return appFilePath(m_userFolder, name);
+    if (!m_folder.empty()) {
+        std::string beside = appFilePath(m_folder, name);
+        if (m_userFolder.empty() || playerCanWrite(beside))
+            return beside;
+    }
+    return m_userFolder.empty() ? std::string() : appFilePath(m_userFolder, name);
 }
 
 std::string SettingsStore::readSetting(std::string_view section, std::string_view key,
                                        std::string_view defaultValue) const
 {
-    return IniFile(settingsFilePath()).readString(section, key, defaultValue);
+    const std::string path = settingsFilePath();
+    return path.empty() ? std::string(defaultValue) : IniFile(path).readString(section, key, defaultValue);
 }
 
 bool SettingsStore::writeSetting(std::string_view section, std::string_view key, std::string_view value) const
 {
     const std::string path = settingsFilePath();
+    if (path.empty())
+        return false;
     // The player's settings folder may not exist yet; like any folder of settings it is the
     // player's alone.
     if (!m_userFolder.empty() && path.compare(0, m_userFolder.size(), m_userFolder) == 0) {
@@ -54,7 +59,11 @@ bool SettingsStore::writeSetting(std::string_view section, std::string_view key,
     return IniFile(path).write(section, key, value);
 }
 
-void SettingsStore::finishInterruptedWrites() const { quellard::finishInterruptedWrites(settingsFilePath()); }
+void SettingsStore::finishInterruptedWrites() const
+{
+    if (const std::string path = settingsFilePath(); !path.empty())
+        quellard::finishInterruptedWrites(path);
+}
 
 std::string userSettingsFolder(const char *xdgConfigHome, const char *home)
 {

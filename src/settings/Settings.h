@@ -16,21 +16,21 @@ std::string settingsFileName(std::string_view applicationTitle);
 // to the file and every write changes it at once; a missing file reads as empty values and only a
 // write creates it.
 //
-// The file lies in the application's folder, beside the executable, whenever the player can write
-// it there: a game built from source or copied into a home folder keeps its settings with it. An
-// installed game's folder is not the player's, so there the file lies in the player's own settings
-// folder instead, which the first write creates.
+// A game in a folder of its own keeps the file there, beside the executable, whenever the player
+// can write it there: a game built from source or copied into a home folder keeps its settings
+// with it. An installed game's files are not the player's, so there the file lies in the player's
+// own settings folder, whoever plays, root included; the first write creates that folder.
 class SettingsStore {
 public:
-    // userFolder is where the file goes when the application's folder is not the player's to
-    // write; empty to keep it beside the executable whatever happens.
-    explicit SettingsStore(std::string applicationFolder, std::string userFolder = {});
+    // gameFolder is the folder of a game of its own, empty for an installed game; userFolder is
+    // where the file goes when the game's folder is not the player's to write, empty to keep it
+    // beside the executable whatever happens.
+    explicit SettingsStore(std::string gameFolder, std::string userFolder = {});
 
-    const std::string &applicationFolder() const { return m_folder; }
-
-    // "<application folder>/Quellard.ini" when the player can write that file (it is writable,
-    // or it is missing from a writable folder), else "<user folder>/Quellard.ini". Worked out
-    // afresh on every call, as the file itself is read afresh.
+    // "<game folder>/Quellard.ini" when there is one and the player can write that file (it is
+    // writable, or it is missing from a writable folder), else "<user folder>/Quellard.ini"; empty
+    // when there is neither folder, and then nothing is stored. Worked out afresh on every call,
+    // as the file itself is read afresh.
     std::string settingsFilePath() const;
 
     // The stored value (at most 154 characters), or the default when the file, section or key is

@@ -3,7 +3,7 @@
 #include "settings/AppPaths.h"
 #include "shell/InsuranceDialog.h"
 #include "shell/Look.h"
-#include "shell/SoundPort.h"
+#include "shell/sound/SoundPort.h"
 
 #include <QAction>
 #include <QApplication>

@@ -9,7 +9,7 @@
 #include "shell/HoverHighlight.h"
 #include "shell/Look.h"
 #include "shell/ScreenPlacement.h"
-#include "shell/SoundPlayer.h"
+#include "shell/sound/SoundPlayer.h"
 #include "shell/TableForm.h"
 
 #include <QAction>
@@ -25,8 +25,8 @@ namespace quellard {
 
 namespace {
 
-// The application's folder: the executable's own unless a test names one.
-std::string folderOrExecutables(const std::string &folder) { return folder.empty() ? executableFolder() : folder; }
+// The game's folders, found from the executable's unless a test names another.
+GameFolders gameFolders(const std::string &folder) { return findGameFolders(folder.empty() ? executableFolder() : folder); }
 
 // The form: the window's own surface, dark grey around the felt.
 QWidget *createForm(QMainWindow *window)
@@ -57,19 +57,19 @@ void nameAmount(QLabel *label, const QString &name)
 TableWindow::TableWindow(const TableWindowOptions &options, QWidget *parent)
     : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                               Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
-      m_appFolder(folderOrExecutables(options.appFolder)),
+      m_folders(gameFolders(options.appFolder)),
       m_ownedRandom(options.random ? nullptr : std::make_unique<ClockSeededRandom>()),
-      m_ownedSound(options.sound ? nullptr : std::make_unique<SoundPlayer>(executableFolder())),
+      m_ownedSound(options.sound ? nullptr : std::make_unique<SoundPlayer>()),
       m_cardBack(designTimeCardBack()),
       m_controls(layOutTable(createForm(this), m_cardBack)),
       m_menus(buildTableMenus(this)),
-      m_host({this, m_menus.sound, options.sound ? options.sound : m_ownedSound.get(), m_appFolder,
+      m_host({this, m_menus.sound, options.sound ? options.sound : m_ownedSound.get(), m_folders.files,
               [this] { render(); }, options.pauseScale}),
       m_game(m_host, options.random ? *options.random : *m_ownedRandom, options.table),
-      m_settings(m_appFolder, options.userSettingsFolder.isEmpty()
+      m_settings(m_folders.settings, options.userSettingsFolder.isEmpty()
                                   ? userSettingsFolder()
                                   : QFile::encodeName(options.userSettingsFolder).toStdString()),
-      m_deckBacks(m_settings, *this),
+      m_deckBacks(m_settings, *this, m_folders.files),
       m_soundSwitch(m_settings)
 {
     setObjectName(QStringLiteral("BJMain"));
@@ -80,7 +80,7 @@ TableWindow::TableWindow(const TableWindowOptions &options, QWidget *parent)
 
     static_cast<TableForm *>(centralWidget())->setReadingOrder(m_controls.readingOrder());
     m_hover = new HoverHighlight(centralWidget(), m_controls.actions(), m_controls.highlights);
-    m_helpMenu = new HelpMenu(this, m_appFolder, options.opener);
+    m_helpMenu = new HelpMenu(this, m_folders.files, options.opener);
     connectControls();
     connectMenus();
     render();

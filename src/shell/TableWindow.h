@@ -21,13 +21,16 @@ class HoverHighlight;
 class SoundPort;
 
 struct TableWindowOptions {
-    std::string appFolder = {};         // as the file system's bytes; the executable's folder when empty
+    // The executable's folder, as the file system's bytes: a game folder holding the pictures,
+    // sounds and help page, or the installed layout's program folder. The running executable's
+    // folder when empty.
+    std::string appFolder = {};
     RandomSource *random = nullptr;     // a clock-seeded source when null
-    SoundPort *sound = nullptr;         // Qt Multimedia when null
+    SoundPort *sound = nullptr;         // the desktop's sound server when null
     double pauseScale = 1.0;            // tests shorten the dealer's pauses
     UrlOpener opener = openWithDesktop; // how help pages and web addresses are opened
-    // Where the settings go when appFolder is not the player's to write; the player's own settings
-    // folder when empty.
+    // Where the settings go for an installed game, or when the game's folder is not the player's
+    // to write; the player's own settings folder when empty.
     QString userSettingsFolder = {};
     // The table the game starts from: a fresh one, unless a test or benchmark sets up another.
     Table table = Table::fresh();
@@ -74,7 +77,7 @@ private:
     bool showCardBack(const std::string &path) override;
     void setTick(std::size_t item, bool ticked) override;
 
-    std::string m_appFolder; // the file system's bytes
+    GameFolders m_folders;
     std::unique_ptr<RandomSource> m_ownedRandom;
     std::unique_ptr<SoundPort> m_ownedSound;
     QPixmap m_cardBack;

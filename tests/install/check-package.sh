@@ -32,24 +32,22 @@ deb=$work/quellard_${version}_$(dpkg --print-architecture).deb
 
 # --- Every file, and nothing else ------------------------------------------------------------
 expected=$(cat <<'LIST'
-/usr/games/quellard -> ../lib/games/quellard/quellard
-/usr/lib/games/quellard/help.html
-/usr/lib/games/quellard/images/imgbig_cat.gif
-/usr/lib/games/quellard/images/imgbruce_almighty.gif
-/usr/lib/games/quellard/images/imgdefault.gif
-/usr/lib/games/quellard/images/imglake.gif
-/usr/lib/games/quellard/images/imgmarine.gif
-/usr/lib/games/quellard/images/imgroman_wall.gif
-/usr/lib/games/quellard/images/imgtyne_bridge.gif
-/usr/lib/games/quellard/libquellard_sound.so
-/usr/lib/games/quellard/quellard
-/usr/lib/games/quellard/sounds/Explode.wav
-/usr/lib/games/quellard/sounds/clap.wav
-/usr/lib/games/quellard/sounds/haha.wav
-/usr/lib/games/quellard/sounds/hung-01.wav
-/usr/lib/games/quellard/sounds/insurance.wav
-/usr/lib/games/quellard/sounds/snore.wav
-/usr/lib/games/quellard/sounds/whoosh.wav
+/usr/games/quellard
+/usr/share/games/quellard/help.html
+/usr/share/games/quellard/images/imgbig_cat.gif
+/usr/share/games/quellard/images/imgbruce_almighty.gif
+/usr/share/games/quellard/images/imgdefault.gif
+/usr/share/games/quellard/images/imglake.gif
+/usr/share/games/quellard/images/imgmarine.gif
+/usr/share/games/quellard/images/imgroman_wall.gif
+/usr/share/games/quellard/images/imgtyne_bridge.gif
+/usr/share/games/quellard/sounds/Explode.wav
+/usr/share/games/quellard/sounds/clap.wav
+/usr/share/games/quellard/sounds/haha.wav
+/usr/share/games/quellard/sounds/hung-01.wav
+/usr/share/games/quellard/sounds/insurance.wav
+/usr/share/games/quellard/sounds/snore.wav
+/usr/share/games/quellard/sounds/whoosh.wav
 /usr/share/applications/org.example.quellard.desktop
 /usr/share/doc/quellard/changelog.gz
 /usr/share/doc/quellard/copyright
@@ -74,7 +72,7 @@ dpkg-deb -c "$deb" | awk '{ print $2 }' | grep -qv '^root/root$' && fail "files 
 
 # --- Runtime dependencies only ---------------------------------------------------------------
 depends=$(dpkg-deb -f "$deb" Depends)
-for needed in libqt6widgets6 libqt6multimedia6 libc6 fonts-liberation fonts-dejavu-core; do
+for needed in libqt6widgets6 libpulse0 libsndfile1 libc6 fonts-liberation fonts-dejavu-core; do
   [[ ", $depends" == *", $needed"[\ ,]* || ", $depends" == *", $needed" ]] || fail "Depends lacks $needed: $depends"
 done
 tr ',' '\n' <<<"$depends" | sed 's/^ *//; s/ .*//' | grep -E -- '-dev$|^(gcc|g\+\+|cpp|clang|cmake|make|ninja-build)(-[0-9.]+)?$' |

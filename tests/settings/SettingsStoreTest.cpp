@@ -1,3 +1,4 @@
+#include "settings/AppPaths.h"
 #include "settings/FileChecks.h"
 #include "settings/Settings.h"
 #include "settings/SoundSwitch.h"
@@ -55,6 +56,35 @@ TEST(SettingsStore, MovesToThePlayersFolderWhenTheGamesFolderIsNotTheirs)
                                             {"relative", "/home/ann", "/home/ann/.config/quellard"}})
         EXPECT_EQ(userSettingsFolder(xdg, home), folder);
     EXPECT_EQ(userSettingsFolder(nullptr, nullptr), "");
+}
+
+// A game folder holds its files beside the executable; the installed layout holds them in
+// ../share/games/quellard, and its settings always go to the player's folder, even for root.
+TEST(SettingsStore, AnInstalledGameKeepsNoSettingsBesideItsFiles)
+{
+    TempFolder root;
+    root.write("usr/share/games/quellard/help.html", "");
+    for (const auto &[executable, beside, files, settings] :
+         {std::tuple{"usr/games", "", "usr/share/games/quellard", ""},
+          {"home/games", "sounds/whoosh.wav", "home/games", "home/games"},
+          {"copy/games", "images/imglake.gif", "copy/games", "copy/games"},
+          {"built/app", "help.html", "built/app", "built/app"},
+          {"lost/games", "", "lost/games", "lost/games"}}) {
+        std::filesystem::create_directories(root.file(executable));
+        if (*beside)
+            root.write(std::string(executable) + "/" + beside, "");
+        const GameFolders folders = findGameFolders(root.file(executable));
+        EXPECT_EQ(folders.files, root.file(files)) << executable;
+        EXPECT_EQ(folders.settings, *settings ? root.file(settings) : "") << executable;
+    }
+    const SettingsStore installed("", root.file("home/config/quellard"));
+    EXPECT_EQ(installed.settingsFilePath(), root.file("home/config/quellard/Quellard.ini"));
+    EXPECT_TRUE(installed.writeSetting("Settings", "Sounds", "0"));
+    EXPECT_EQ(root.read("home/config/quellard/Quellard.ini"), "[Settings]\r\nSounds=0\r\n");
+    const SettingsStore nowhere("", "");
+    EXPECT_EQ(nowhere.settingsFilePath(), "");
+    EXPECT_FALSE(nowhere.writeSetting("Settings", "Sounds", "0"));
+    EXPECT_EQ(nowhere.readSetting("Settings", "Sounds", "default"), "default");
 }
 
 // Blank is spaces only, not a tab. A file exists when it is a visible normal file or a link to one.

@@ -1,18 +1,21 @@
 // The card backs and the sound switch through the real window and the real settings file: what a
 // player sees, what the file holds afterwards, and what the next start makes of it. And the sound
-// player with its real module: a sound file that is not whole never reaches the audio output, and
-// however broken the files, playing them never holds up the game.
+// player against a sound server of the test's own: what it plays is heard, a new sound cuts off the
+// old, a sound file that is not whole never reaches the server, and however broken the files, or
+// gone the server, playing never holds up the game.
 #include "shell/CardSlotWidget.h"
 #include "shell/ExecutableFolder.h"
-#include "shell/SoundPlayer.h"
-#include "shell/WavFile.h"
+#include "shell/sound/SoundFile.h"
+#include "shell/sound/SoundPlayer.h"
 #include "support/TableWindowHarness.h"
+#include "support/TestSoundServer.h"
 
 #include <QAction>
 #include <QMenu>
 #include <QtTest>
 #include <filesystem>
 #include <fstream>
+#include <sys/stat.h>
 
 using namespace quellard;
 using namespace quellard::testing;
@@ -155,17 +158,75 @@ private slots:
         QCOMPARE(QByteArray::fromStdString(executableFolder(link.c_str())), QByteArray::fromStdString(folder));
     }
 
-    void wavFilesAreReadWholeOrNotAtAll()
+    // A WAV file is decoded whole or not at all: the last frame missing is as bad as the header
+    // alone. Up to eight channels and 16 MiB are taken, and nothing that is not a regular file.
+    void wavFilesAreDecodedWholeOrNotAtAll()
     {
-        const std::optional<PcmSound> whole = wavSound(good.toStdString());
-        QVERIFY(whole && whole->sampleRate == 22050 && whole->channels == 1 && whole->bitsPerSample == 16);
-        QCOMPARE(whole->samples, good.mid(44).toStdString());
-        QByteArray compressed = good, huge = good + QByteArray(16 * 1024 * 1024, '\0');
-        compressed[20] = 2; // ADPCM
-        for (const QByteArray &refused : {QByteArray(), good.left(44), good.left(300), "RIFX" + good.mid(4),
-                                          good.left(12) + good.mid(36) + good.mid(12, 24), compressed, huge})
-            QVERIFY2(!wavSound(refused.toStdString()),
-                     qPrintable(QStringLiteral("a broken file of %1 bytes was taken").arg(refused.size())));
+        QTemporaryDir folder;
+        const QByteArray frame(2, '\x10'), eightChannels = wavFile(8, 22050, frame.repeated(8 * 100));
+        const std::pair<QByteArray, int> files[] = {
+            {good, 7056},
+            {good.left(good.size() - 2), 0},
+            {good.left(300), 0},
+            {good.left(44), 0},
+            {{}, 0},
+            {"this is no sound at all", 0},
+            {eightChannels, 800},
+            {wavFile(9, 22050, frame.repeated(9 * 100)), 0},
+            {wavFile(1, 22050, frame.repeated(8 * 1024 * 1024 - 22)), 8 * 1024 * 1024 - 22}, // 16 MiB exactly
+            {wavFile(1, 22050, frame.repeated(8 * 1024 * 1024 - 21)), 0}};
+        for (const auto &[bytes, samples] : files) {
+            QFile file(folder.filePath(QStringLiteral("sound.wav")));
+            QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size());
+            file.close();
+            const std::optional<DecodedSound> sound = decodeWavFile(QFile::encodeName(file.fileName()).toStdString());
+            QVERIFY2(int(sound ? sound->samples.size() : 0) == samples,
+                     qPrintable(QStringLiteral("a file of %1 bytes gave %2 samples, not %3")
+                                    .arg(bytes.size())
+                                    .arg(sound ? sound->samples.size() : 0)
+                                    .arg(samples)));
+        }
+        const std::optional<DecodedSound> whoosh = decodeWavFile(QUELLARD_ASSETS_DIR "/sounds/whoosh.wav");
+        QVERIFY(whoosh && whoosh->sampleRate == 22050 && whoosh->channels == 1);
+        QCOMPARE(QByteArray(reinterpret_cast<const char *>(whoosh->samples.data()), 14112), good.mid(44));
+        const QByteArray pipe = QFile::encodeName(folder.filePath(QStringLiteral("pipe.wav")));
+        QVERIFY(::mkfifo(pipe.constData(), 0600) == 0);
+        QVERIFY(!decodeWavFile(pipe.toStdString()) && !decodeWavFile(QFile::encodeName(folder.path()).toStdString()));
+    }
+
+    // The sounds reach the desktop's sound server, one at a time: a long sound is cut off by the
+    // next. A server that dies holds nothing up, and one that comes back is heard again.
+    void soundsReachTheServerOneAtATime()
+    {
+        QTemporaryDir folder;
+        TestSoundServer server(folder.path());
+        const QString failure = server.start();
+        QVERIFY2(failure.isEmpty(), qPrintable(failure));
+        qputenv("PULSE_SERVER", server.address());
+        for (const auto &[name, seconds] : {std::pair{"long.wav", 3.0}, {"short.wav", 0.3}}) {
+            QFile file(folder.filePath(QLatin1String(name)));
+            const QByteArray bytes = squareWave(seconds);
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+        }
+        const std::string longSound = QFile::encodeName(folder.filePath("long.wav")).toStdString(),
+                          shortSound = QFile::encodeName(folder.filePath("short.wav")).toStdString();
+        SoundPlayer player([] { QFAIL("the alert sounded for a good file"); });
+        // 0.3 s of the long sound, then the whole short one.
+        const double heard =
+            server.audibleSeconds(2.5, {{0.2, [&] { player.play(longSound); }}, {0.5, [&] { player.play(shortSound); }}});
+        QVERIFY2(heard > 0.45 && heard < 0.9, qPrintable(QStringLiteral("the sink heard %1 s, not 0.6 s").arg(heard)));
+
+        server.kill();
+        QElapsedTimer clock;
+        clock.start();
+        for (int round = 0; round < 5; ++round)
+            player.play(shortSound), QTest::qWait(20);
+        QVERIFY2(clock.elapsed() < 1000, qPrintable(QStringLiteral("five sounds without a server took %1 ms")
+                                                        .arg(clock.elapsed())));
+        QVERIFY2(server.start().isEmpty(), "the test's sound server did not start again");
+        const double again = server.audibleSeconds(1.5, {{0.2, [&] { player.play(shortSound); }}});
+        QVERIFY2(again > 0.25 && again < 0.4,
+                 qPrintable(QStringLiteral("after the server came back the sink heard %1 s, not 0.3 s").arg(again)));
     }
 
     // Ten rounds of a file cut short, an empty one, a header alone and a missing one, each met by
@@ -184,7 +245,7 @@ private slots:
         }
         QString playing;
         QStringList alerts;
-        SoundPlayer player(QUELLARD_APP_DIR, [&] { alerts << playing; });
+        SoundPlayer player([&] { alerts << playing; });
         QElapsedTimer clock;
         qint64 longest = 0;
         for (int round = 0; round < 10; ++round)

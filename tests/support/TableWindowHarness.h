@@ -1,7 +1,7 @@
 #pragma once
 
 #include "shell/ClickLabel.h"
-#include "shell/SoundPort.h"
+#include "shell/sound/SoundPort.h"
 #include "shell/TableWindow.h"
 #include "support/ScriptedRandom.h"
 

@@ -1,0 +1,29 @@
+#include "shell/sound/SoundPlayer.h"
+
+#include "settings/FileChecks.h"
+#include "shell/sound/PulseOutput.h"
+#include "shell/sound/SoundFile.h"
+
+#include <QApplication>
+
+namespace quellard {
+
+SoundPlayer::SoundPlayer(std::function<void()> alert)
+    : m_alert(alert ? std::move(alert) : [] { QApplication::beep(); })
+{}
+
+SoundPlayer::~SoundPlayer() = default;
+
+void SoundPlayer::play(const std::string &path)
+{
+    std::optional<DecodedSound> sound = decodeWavFile(findIgnoringCase(path));
+    if (!sound) {
+        m_alert();
+        return;
+    }
+    if (!m_output)
+        m_output = std::make_unique<PulseOutput>();
+    m_output->play(std::move(*sound));
+}
+
+} // namespace quellard

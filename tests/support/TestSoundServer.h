@@ -1,0 +1,136 @@
+#pragma once
+
+#include <QByteArray>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QThread>
+
+#include <pulse/simple.h>
+
+#include <cstdint>
+#include <cstdlib>
+#include <functional>
+#include <map>
+#include <memory>
+#include <vector>
+
+namespace quellard::testing {
+
+// A sound server of the test's own: PulseAudio with one null sink, listening on a socket in the
+// given folder, so that what the game plays can be recorded from the sink's monitor.
+class TestSoundServer {
+public:
+    static constexpr int kRate = 44100; // the null sink's own rate: what is recorded is not resampled
+
+    explicit TestSoundServer(const QString &folder) : m_folder(folder) {}
+    ~TestSoundServer() { kill(); }
+
+    QByteArray address() const { return "unix:" + QFile::encodeName(m_folder + "/native"); }
+
+    // Starts the server and waits, at most ten seconds, until it answers. The reason when it fails.
+    QString start()
+    {
+        const QString program = QStandardPaths::findExecutable(QStringLiteral("pulseaudio"));
+        if (program.isEmpty())
+            return QStringLiteral("pulseaudio is not installed: ./test installs it");
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("HOME"), m_folder);
+        environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_folder);
+        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), m_folder);
+        m_server.setProcessEnvironment(environment);
+        m_server.setProcessChannelMode(QProcess::MergedChannels);
+        QFile::remove(m_folder + "/native");
+        m_server.start(program, {"-n", "--daemonize=no", "--exit-idle-time=-1", "--use-pid-file=no",
+                                 "-L",
+                                 "module-native-protocol-unix auth-anonymous=1 socket=" + m_folder + "/native",
+                                 "-L", "module-null-sink sink_name=quellard_test rate=44100 channels=1"});
+        QElapsedTimer clock;
+        clock.start();
+        while (clock.elapsed() < 10000) {
+            if (m_server.state() == QProcess::NotRunning)
+                return "pulseaudio ended at once: " + QString::fromLocal8Bit(m_server.readAll());
+            if (std::unique_ptr<pa_simple, void (*)(pa_simple *)> probe{recorder(), pa_simple_free})
+                return {};
+            QThread::msleep(50);
+        }
+        return QStringLiteral("pulseaudio did not answer within ten seconds");
+    }
+
+    // The server dies as a crashed one does, with no word to its clients.
+    void kill()
+    {
+        if (m_server.state() != QProcess::NotRunning) {
+            m_server.kill();
+            m_server.waitForFinished(5000);
+        }
+    }
+
+    // Records the sink for `seconds`, running each action when the recording reaches its time (in
+    // seconds from the start), and returns how many seconds of it were sound rather than silence.
+    // -1 when the recording could not be made.
+    double audibleSeconds(double seconds, std::multimap<double, std::function<void()>> actions)
+    {
+        std::unique_ptr<pa_simple, void (*)(pa_simple *)> recording{recorder(), pa_simple_free};
+        if (!recording)
+            return -1;
+        constexpr int kSlice = kRate / 50; // 20 ms
+        std::vector<std::int16_t> samples(kSlice);
+        long loud = 0;
+        for (int slice = 0; slice < int(seconds * 50); ++slice) {
+            for (auto next = actions.begin(); next != actions.end() && next->first <= slice / 50.0;)
+                next->second(), next = actions.erase(next);
+            int error = 0;
+            if (pa_simple_read(recording.get(), samples.data(), samples.size() * 2, &error) < 0)
+                return -1;
+            for (const std::int16_t sample : samples)
+                loud += std::abs(sample) > 1000;
+        }
+        return double(loud) / kRate;
+    }
+
+private:
+    pa_simple *recorder() const
+    {
+        const pa_sample_spec format{PA_SAMPLE_S16NE, kRate, 1};
+        const pa_buffer_attr small{std::uint32_t(-1), std::uint32_t(-1), std::uint32_t(-1), std::uint32_t(-1), 882};
+        return pa_simple_new(address().constData(), "quellard-test", PA_STREAM_RECORD, "quellard_test.monitor",
+                             "recording", &format, nullptr, &small, nullptr);
+    }
+
+    QString m_folder;
+    QProcess m_server;
+};
+
+// A WAV file of 16-bit PCM: the header and the samples, as a player's own sound file would be.
+inline QByteArray wavFile(int channels, int rate, const QByteArray &samples)
+{
+    QByteArray bytes;
+    auto add = [&bytes](std::uint32_t value, int size) {
+        for (int i = 0; i < size; ++i)
+            bytes.append(char(value >> (8 * i)));
+    };
+    bytes.append("RIFF");
+    add(36 + samples.size(), 4);
+    bytes.append("WAVEfmt ");
+    add(16, 4), add(1, 2), add(channels, 2), add(rate, 4), add(rate * channels * 2, 4), add(channels * 2, 2),
+        add(16, 2);
+    bytes.append("data");
+    add(samples.size(), 4);
+    return bytes + samples;
+}
+
+// A loud square wave of the given length, mono at the test server's rate.
+inline QByteArray squareWave(double seconds)
+{
+    QByteArray samples;
+    for (int i = 0; i < int(seconds * TestSoundServer::kRate); ++i) {
+        const std::int16_t sample = (i / 50) % 2 ? 8000 : -8000;
+        samples.append(reinterpret_cast<const char *>(&sample), 2);
+    }
+    return wavFile(1, TestSoundServer::kRate, samples);
+}
+
+} // namespace quellard::testing

@@ -5,8 +5,8 @@
 //
 //   dealer_turn [rounds]      (default 3; runs on whatever platform QT_QPA_PLATFORM names)
 #include "shell/ClickLabel.h"
-#include "shell/sound/SoundPort.h"
 #include "shell/TableWindow.h"
+#include "shell/sound/SoundPort.h"
 #include "support/ScriptedRandom.h"
 
 #include <QApplication>

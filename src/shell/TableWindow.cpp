@@ -9,8 +9,8 @@
 #include "shell/HoverHighlight.h"
 #include "shell/Look.h"
 #include "shell/ScreenPlacement.h"
-#include "shell/sound/SoundPlayer.h"
 #include "shell/TableForm.h"
+#include "shell/sound/SoundPlayer.h"
 
 #include <QAction>
 #include <QApplication>
@@ -26,7 +26,10 @@ namespace quellard {
 namespace {
 
 // The game's folders, found from the executable's unless a test names another.
-GameFolders gameFolders(const std::string &folder) { return findGameFolders(folder.empty() ? executableFolder() : folder); }
+GameFolders gameFolders(const std::string &folder)
+{
+    return findGameFolders(folder.empty() ? executableFolder() : folder);
+}
 
 // The form: the window's own surface, dark grey around the felt.
 QWidget *createForm(QMainWindow *window)
@@ -67,8 +70,8 @@ TableWindow::TableWindow(const TableWindowOptions &options, QWidget *parent)
               [this] { render(); }, options.pauseScale}),
       m_game(m_host, options.random ? *options.random : *m_ownedRandom, options.table),
       m_settings(m_folders.settings, options.userSettingsFolder.isEmpty()
-                                  ? userSettingsFolder()
-                                  : QFile::encodeName(options.userSettingsFolder).toStdString()),
+                                         ? userSettingsFolder()
+                                         : QFile::encodeName(options.userSettingsFolder).toStdString()),
       m_deckBacks(m_settings, *this, m_folders.files),
       m_soundSwitch(m_settings)
 {

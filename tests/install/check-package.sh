@@ -72,7 +72,7 @@ dpkg-deb -c "$deb" | awk '{ print $2 }' | grep -qv '^root/root$' && fail "files 
 
 # --- Runtime dependencies only ---------------------------------------------------------------
 depends=$(dpkg-deb -f "$deb" Depends)
-for needed in libqt6widgets6 libpulse0 libsndfile1 libc6 fonts-liberation fonts-dejavu-core; do
+for needed in libqt6widgets6 libpulse0 libc6 fonts-liberation fonts-dejavu-core; do
   [[ ", $depends" == *", $needed"[\ ,]* || ", $depends" == *", $needed" ]] || fail "Depends lacks $needed: $depends"
 done
 tr ',' '\n' <<<"$depends" | sed 's/^ *//; s/ .*//' | grep -E -- '-dev$|^(gcc|g\+\+|cpp|clang|cmake|make|ninja-build)(-[0-9.]+)?$' |

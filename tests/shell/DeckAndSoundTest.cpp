@@ -5,8 +5,8 @@
 // gone the server, playing never holds up the game.
 #include "shell/CardSlotWidget.h"
 #include "shell/ExecutableFolder.h"
-#include "shell/sound/SoundFile.h"
 #include "shell/sound/SoundPlayer.h"
+#include "shell/sound/WavFile.h"
 #include "support/TableWindowHarness.h"
 #include "support/TestSoundServer.h"
 
@@ -158,40 +158,43 @@ private slots:
         QCOMPARE(QByteArray::fromStdString(executableFolder(link.c_str())), QByteArray::fromStdString(folder));
     }
 
-    // A WAV file is decoded whole or not at all: the last frame missing is as bad as the header
-    // alone. Up to eight channels and 16 MiB are taken, and nothing that is not a regular file.
-    void wavFilesAreDecodedWholeOrNotAtAll()
+    // A WAV file is read whole or not at all: the last frame missing is as bad as the header
+    // alone. Plain PCM only, up to eight channels and 16 MiB, and nothing that is not a regular file.
+    void wavFilesAreReadWholeOrNotAtAll()
     {
         QTemporaryDir folder;
-        const QByteArray frame(2, '\x10'), eightChannels = wavFile(8, 22050, frame.repeated(8 * 100));
+        const QByteArray frame(2, '\x10');
+        QByteArray compressed = good;
+        compressed[20] = 2; // ADPCM
         const std::pair<QByteArray, int> files[] = {
-            {good, 7056},
+            {good, 14112},
             {good.left(good.size() - 2), 0},
-            {good.left(300), 0},
             {good.left(44), 0},
             {{}, 0},
             {"this is no sound at all", 0},
-            {eightChannels, 800},
+            {compressed, 0},
+            {good.left(12) + good.mid(36) + good.mid(12, 24), 0}, // the samples before their format
+            {wavFile(8, 22050, frame.repeated(8 * 100)), 1600},
             {wavFile(9, 22050, frame.repeated(9 * 100)), 0},
-            {wavFile(1, 22050, frame.repeated(8 * 1024 * 1024 - 22)), 8 * 1024 * 1024 - 22}, // 16 MiB exactly
+            {wavFile(1, 22050, frame.repeated(8 * 1024 * 1024 - 22)), 16 * 1024 * 1024 - 44}, // 16 MiB exactly
             {wavFile(1, 22050, frame.repeated(8 * 1024 * 1024 - 21)), 0}};
         for (const auto &[bytes, samples] : files) {
             QFile file(folder.filePath(QStringLiteral("sound.wav")));
             QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size());
             file.close();
-            const std::optional<DecodedSound> sound = decodeWavFile(QFile::encodeName(file.fileName()).toStdString());
+            const std::optional<PcmSound> sound = readWav(QFile::encodeName(file.fileName()).toStdString());
             QVERIFY2(int(sound ? sound->samples.size() : 0) == samples,
-                     qPrintable(QStringLiteral("a file of %1 bytes gave %2 samples, not %3")
+                     qPrintable(QStringLiteral("a file of %1 bytes gave %2 bytes of samples, not %3")
                                     .arg(bytes.size())
                                     .arg(sound ? sound->samples.size() : 0)
                                     .arg(samples)));
         }
-        const std::optional<DecodedSound> whoosh = decodeWavFile(QUELLARD_ASSETS_DIR "/sounds/whoosh.wav");
-        QVERIFY(whoosh && whoosh->sampleRate == 22050 && whoosh->channels == 1);
-        QCOMPARE(QByteArray(reinterpret_cast<const char *>(whoosh->samples.data()), 14112), good.mid(44));
+        const std::optional<PcmSound> whoosh = readWav(QUELLARD_ASSETS_DIR "/sounds/whoosh.wav");
+        QVERIFY(whoosh && whoosh->sampleRate == 22050 && whoosh->channels == 1 && whoosh->bitsPerSample == 16);
+        QCOMPARE(whoosh->samples, good.mid(44).toStdString());
         const QByteArray pipe = QFile::encodeName(folder.filePath(QStringLiteral("pipe.wav")));
         QVERIFY(::mkfifo(pipe.constData(), 0600) == 0);
-        QVERIFY(!decodeWavFile(pipe.toStdString()) && !decodeWavFile(QFile::encodeName(folder.path()).toStdString()));
+        QVERIFY(!readWav(pipe.toStdString()) && !readWav(QFile::encodeName(folder.path()).toStdString()));
     }
 
     // The sounds reach the desktop's sound server, one at a time: a long sound is cut off by the
@@ -203,30 +206,33 @@ private slots:
         const QString failure = server.start();
         QVERIFY2(failure.isEmpty(), qPrintable(failure));
         qputenv("PULSE_SERVER", server.address());
-        for (const auto &[name, seconds] : {std::pair{"long.wav", 3.0}, {"short.wav", 0.3}}) {
+        for (const auto &[name, seconds, height] :
+             {std::tuple{"long.wav", 3.0, TestSoundServer::kLoud}, {"short.wav", 0.3, TestSoundServer::kSoft}}) {
             QFile file(folder.filePath(QLatin1String(name)));
-            const QByteArray bytes = squareWave(seconds);
+            const QByteArray bytes = squareWave(seconds, height);
             QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
         }
         const std::string longSound = QFile::encodeName(folder.filePath("long.wav")).toStdString(),
                           shortSound = QFile::encodeName(folder.filePath("short.wav")).toStdString();
         SoundPlayer player([] { QFAIL("the alert sounded for a good file"); });
-        // 0.3 s of the long sound, then the whole short one.
-        const double heard =
-            server.audibleSeconds(2.5, {{0.2, [&] { player.play(longSound); }}, {0.5, [&] { player.play(shortSound); }}});
-        QVERIFY2(heard > 0.45 && heard < 0.9, qPrintable(QStringLiteral("the sink heard %1 s, not 0.6 s").arg(heard)));
+        // 0.3 s of the long sound, then the whole short one, and silence; a tenth either way at
+        // each change, as the recording's tenths and the sounds' starts need not line up.
+        const QString heard =
+            server.record(2.0, {{0.2, [&] { player.play(longSound); }}, {0.5, [&] { player.play(shortSound); }}});
+        QVERIFY2(QRegularExpression("^\\.{1,2}.?L{1,3}.?S{2,3}.?\\.{10,}$").match(heard).hasMatch(),
+                 qPrintable("the sink heard " + heard + ", not ..LLLSSS............"));
 
         server.kill();
         QElapsedTimer clock;
         clock.start();
         for (int round = 0; round < 5; ++round)
             player.play(shortSound), QTest::qWait(20);
-        QVERIFY2(clock.elapsed() < 1000, qPrintable(QStringLiteral("five sounds without a server took %1 ms")
-                                                        .arg(clock.elapsed())));
+        QVERIFY2(clock.elapsed() < 1000,
+                 qPrintable(QStringLiteral("five sounds without a server took %1 ms").arg(clock.elapsed())));
         QVERIFY2(server.start().isEmpty(), "the test's sound server did not start again");
-        const double again = server.audibleSeconds(1.5, {{0.2, [&] { player.play(shortSound); }}});
-        QVERIFY2(again > 0.25 && again < 0.4,
-                 qPrintable(QStringLiteral("after the server came back the sink heard %1 s, not 0.3 s").arg(again)));
+        const QString again = server.record(1.0, {{0.2, [&] { player.play(shortSound); }}});
+        QVERIFY2(QRegularExpression("^\\.{1,2}.?S{2,3}.?\\.{3,}$").match(again).hasMatch(),
+                 qPrintable("after the server came back the sink heard " + again + ", not ..SSS....."));
     }
 
     // Ten rounds of a file cut short, an empty one, a header alone and a missing one, each met by

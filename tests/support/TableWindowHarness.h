@@ -1,8 +1,8 @@
 #pragma once
 
 #include "shell/ClickLabel.h"
-#include "shell/sound/SoundPort.h"
 #include "shell/TableWindow.h"
+#include "shell/sound/SoundPort.h"
 #include "support/ScriptedRandom.h"
 
 #include <QAbstractButton>

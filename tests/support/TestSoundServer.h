@@ -10,6 +10,7 @@
 
 #include <pulse/simple.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <functional>
@@ -43,10 +44,9 @@ public:
         m_server.setProcessEnvironment(environment);
         m_server.setProcessChannelMode(QProcess::MergedChannels);
         QFile::remove(m_folder + "/native");
-        m_server.start(program, {"-n", "--daemonize=no", "--exit-idle-time=-1", "--use-pid-file=no",
-                                 "-L",
-                                 "module-native-protocol-unix auth-anonymous=1 socket=" + m_folder + "/native",
-                                 "-L", "module-null-sink sink_name=quellard_test rate=44100 channels=1"});
+        m_server.start(program, {"-n", "--daemonize=no", "--exit-idle-time=-1", "--use-pid-file=no", "-L",
+                                 "module-native-protocol-unix auth-anonymous=1 socket=" + m_folder + "/native", "-L",
+                                 "module-null-sink sink_name=quellard_test rate=44100 channels=1"});
         QElapsedTimer clock;
         clock.start();
         while (clock.elapsed() < 10000) {
@@ -69,27 +69,36 @@ public:
     }
 
     // Records the sink for `seconds`, running each action when the recording reaches its time (in
-    // seconds from the start), and returns how many seconds of it were sound rather than silence.
-    // -1 when the recording could not be made.
-    double audibleSeconds(double seconds, std::multimap<double, std::function<void()>> actions)
+    // seconds from the start), and draws what it heard, a character for every tenth of a second:
+    // '.' silence, 'L' a loud square wave, 'S' a soft one (see squareWave), '?' anything else, such
+    // as the two at once. Empty when the recording could not be made.
+    QString record(double seconds, std::multimap<double, std::function<void()>> actions)
     {
         std::unique_ptr<pa_simple, void (*)(pa_simple *)> recording{recorder(), pa_simple_free};
         if (!recording)
-            return -1;
-        constexpr int kSlice = kRate / 50; // 20 ms
-        std::vector<std::int16_t> samples(kSlice);
-        long loud = 0;
-        for (int slice = 0; slice < int(seconds * 50); ++slice) {
-            for (auto next = actions.begin(); next != actions.end() && next->first <= slice / 50.0;)
+            return {};
+        std::vector<std::int16_t> samples(kRate / 10);
+        QString heard;
+        for (int tenth = 0; tenth < int(seconds * 10); ++tenth) {
+            for (auto next = actions.begin(); next != actions.end() && next->first <= tenth / 10.0;)
                 next->second(), next = actions.erase(next);
             int error = 0;
             if (pa_simple_read(recording.get(), samples.data(), samples.size() * 2, &error) < 0)
-                return -1;
-            for (const std::int16_t sample : samples)
-                loud += std::abs(sample) > 1000;
+                return {};
+            const auto share = [&samples](int low, int high) {
+                return std::count_if(samples.begin(), samples.end(), [=](int sample) {
+                           return std::abs(sample) >= low && std::abs(sample) <= high;
+                       }) > long(samples.size()) * 8 / 10;
+            };
+            heard += share(0, 500)                       ? '.'
+                     : share(kLoud - 1000, kLoud + 1000) ? 'L'
+                     : share(kSoft - 1000, kSoft + 1000) ? 'S'
+                                                         : '?';
         }
-        return double(loud) / kRate;
+        return heard;
     }
+
+    static constexpr int kLoud = 6000, kSoft = 2000;
 
 private:
     pa_simple *recorder() const
@@ -122,12 +131,13 @@ inline QByteArray wavFile(int channels, int rate, const QByteArray &samples)
     return bytes + samples;
 }
 
-// A loud square wave of the given length, mono at the test server's rate.
-inline QByteArray squareWave(double seconds)
+// A square wave of the given length and height (TestSoundServer::kLoud or kSoft), mono at the test
+// server's rate. Two played at once add up to neither height.
+inline QByteArray squareWave(double seconds, int height)
 {
     QByteArray samples;
     for (int i = 0; i < int(seconds * TestSoundServer::kRate); ++i) {
-        const std::int16_t sample = (i / 50) % 2 ? 8000 : -8000;
+        const std::int16_t sample = std::int16_t((i / 50) % 2 ? height : -height);
         samples.append(reinterpret_cast<const char *>(&sample), 2);
     }
     return wavFile(1, TestSoundServer::kRate, samples);

@@ -3,6 +3,7 @@
 #include <pulse/pulseaudio.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdio>
 #include <utility>
 
@@ -28,6 +29,12 @@ private:
 
 bool gone(pa_context *context) { return !PA_CONTEXT_IS_GOOD(pa_context_get_state(context)); }
 
+// The server takes the WAV file's own sample format, so the samples go to it as they are.
+pa_sample_format_t sampleFormat(int bitsPerSample)
+{
+    return bitsPerSample == 8 ? PA_SAMPLE_U8 : bitsPerSample == 16 ? PA_SAMPLE_S16LE : PA_SAMPLE_S32LE;
+}
+
 } // namespace
 
 PulseOutput::PulseOutput() : m_loop(pa_threaded_mainloop_new())
@@ -51,7 +58,7 @@ PulseOutput::~PulseOutput()
     pa_threaded_mainloop_free(m_loop);
 }
 
-void PulseOutput::play(DecodedSound sound)
+void PulseOutput::play(PcmSound sound)
 {
     if (!m_loop)
         return;
@@ -113,10 +120,10 @@ void PulseOutput::startStream()
 {
     m_waiting = false;
     m_bytesWritten = 0;
-    const pa_sample_spec format{PA_SAMPLE_S16NE, std::uint32_t(m_sound.sampleRate), std::uint8_t(m_sound.channels)};
+    const pa_sample_spec format{sampleFormat(m_sound.bitsPerSample), std::uint32_t(m_sound.sampleRate),
+                                std::uint8_t(m_sound.channels)};
     pa_channel_map speakers;
-    if (!pa_sample_spec_valid(&format) ||
-        !pa_channel_map_init_auto(&speakers, format.channels, PA_CHANNEL_MAP_DEFAULT))
+    if (!pa_sample_spec_valid(&format) || !pa_channel_map_init_auto(&speakers, format.channels, PA_CHANNEL_MAP_DEFAULT))
         return;
     m_stream = pa_stream_new(m_context, "Sound effect", &format, &speakers);
     if (!m_stream)
@@ -146,12 +153,11 @@ void PulseOutput::streamWantsData(pa_stream *stream, std::size_t wanted, void *s
 
 void PulseOutput::writeMore(std::size_t wanted)
 {
-    const std::size_t total = m_sound.samples.size() * sizeof(std::int16_t);
+    const std::size_t total = m_sound.samples.size();
     if (m_bytesWritten >= total)
         return;
     const std::size_t length = std::min(wanted, total - m_bytesWritten);
-    const char *bytes = reinterpret_cast<const char *>(m_sound.samples.data()) + m_bytesWritten;
-    if (pa_stream_write(m_stream, bytes, length, nullptr, 0, PA_SEEK_RELATIVE) < 0)
+    if (pa_stream_write(m_stream, m_sound.samples.data() + m_bytesWritten, length, nullptr, 0, PA_SEEK_RELATIVE) < 0)
         return;
     m_bytesWritten += length;
     // Once the whole sound is with the server, draining starts even a sound shorter than the

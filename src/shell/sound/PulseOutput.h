@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/sound/SoundFile.h"
+#include "shell/sound/WavFile.h"
 
 #include <cstddef>
 
@@ -25,7 +25,7 @@ public:
     PulseOutput(const PulseOutput &) = delete;
     PulseOutput &operator=(const PulseOutput &) = delete;
 
-    void play(DecodedSound sound);
+    void play(PcmSound sound);
 
 private:
     // Everything below runs with the main loop's lock held: from play() or the destructor, or on
@@ -44,9 +44,9 @@ private:
     pa_threaded_mainloop *m_loop = nullptr;
     pa_context *m_context = nullptr;
     pa_stream *m_stream = nullptr;
-    DecodedSound m_sound;            // the sound playing, or waiting for the connection
-    bool m_waiting = false;          // m_sound is to start once the connection is ready
-    std::size_t m_bytesWritten = 0;  // of m_sound, to the stream
+    PcmSound m_sound;               // the sound playing, or waiting for the connection
+    bool m_waiting = false;         // m_sound is to start once the connection is ready
+    std::size_t m_bytesWritten = 0; // of m_sound, to the stream
     bool m_toldNoServer = false;
 };
 

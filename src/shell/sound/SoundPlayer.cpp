@@ -2,21 +2,20 @@
 
 #include "settings/FileChecks.h"
 #include "shell/sound/PulseOutput.h"
-#include "shell/sound/SoundFile.h"
+#include "shell/sound/WavFile.h"
 
 #include <QApplication>
 
 namespace quellard {
 
-SoundPlayer::SoundPlayer(std::function<void()> alert)
-    : m_alert(alert ? std::move(alert) : [] { QApplication::beep(); })
+SoundPlayer::SoundPlayer(std::function<void()> alert) : m_alert(alert ? std::move(alert) : [] { QApplication::beep(); })
 {}
 
 SoundPlayer::~SoundPlayer() = default;
 
 void SoundPlayer::play(const std::string &path)
 {
-    std::optional<DecodedSound> sound = decodeWavFile(findIgnoringCase(path));
+    std::optional<PcmSound> sound = readWav(findIgnoringCase(path));
     if (!sound) {
         m_alert();
         return;

@@ -10,7 +10,7 @@ namespace quellard {
 
 class PulseOutput;
 
-// The sound effects. Each WAV file is read and decoded whole before it reaches the sound server,
+// The sound effects. Each WAV file is read whole and checked before it reaches the sound server,
 // so that a file cut short, broken or of another kind never gets that far; such a file, or a
 // missing one, gives the desktop's alert instead. The connection to the sound server is made with
 // the first sound, not at start-up.

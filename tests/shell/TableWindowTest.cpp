@@ -1,6 +1,7 @@
 // The table window as laid out and as it starts: positions, the start-up state, hover highlighting,
 // the hand cursor, what a screen reader finds, the menus and their ticks, the Help menu's rules
 // window, About box and web addresses, and closing.
+#include "shell/ApplicationSetup.h"
 #include "shell/CardSlotWidget.h"
 #include "shell/FilledShape.h"
 #include "support/TableWindowHarness.h"
@@ -133,6 +134,19 @@ private slots:
         for (QAction *item : m.deckItems)
             ticks += marked(m.deck, item);
         QCOMPARE(ticks + marked(m.soundMenu, m.sound), QStringLiteral("----v---"));
+    }
+
+    // The desktop finds the menu entry of the game's window by the desktop id and, on X11, by the
+    // WM_CLASS class, which is the application's name.
+    void theWindowBelongsToItsMenuEntry()
+    {
+        setUpApplication();
+        QCOMPARE((QStringList{QGuiApplication::desktopFileName(), QGuiApplication::applicationName()}),
+                 (QStringList{"org.example.quellard", "Quellard"}));
+        QFile entry(QStringLiteral(QUELLARD_ASSETS_DIR "/desktop/org.example.quellard.desktop"));
+        QVERIFY(entry.open(QIODevice::ReadOnly));
+        QCOMPARE(QString::fromUtf8(entry.readAll()).split('\n').filter("StartupWMClass"),
+                 QStringList{"StartupWMClass=Quellard"});
     }
 
     // Contents hands an existing help page to the browser, even an empty one; else the rules show.

@@ -21,6 +21,9 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://quellard.example.org/")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, fonts-dejavu-core")
+# xdg-open, which hands the help page and our web pages to the player's browser. Without it the game
+# still plays, and Help > Contents shows the built-in rules instead of the page.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "blackjack against a computer dealer")
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION [=[Quellard is blackjack for one player at a single table. Stake chips of

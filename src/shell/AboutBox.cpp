@@ -2,6 +2,7 @@
 
 #include "shell/Look.h"
 #include "shell/ScreenPlacement.h"
+#include "shell/WebAddresses.h"
 
 #include <QEvent>
 #include <QFrame>
@@ -161,8 +162,9 @@ bool AboutBox::eventFilter(QObject *watched, QEvent *event)
     if (watched == m_homePageNotice && event->type() == QEvent::MouseButtonRelease) {
         const auto *mouse = static_cast<QMouseEvent *>(event);
         if (mouse->button() == Qt::LeftButton && m_homePageNotice->rect().contains(mouse->position().toPoint())) {
+            // A home page the desktop cannot open leaves the box as it is.
             if (m_opener)
-                m_opener(homePageUrl());
+                m_opener(homePageUrl(), {});
             return true;
         }
     }

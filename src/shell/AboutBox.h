@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/WebAddresses.h"
+#include "shell/DesktopOpener.h"
 
 #include <QDialog>
 

@@ -4,6 +4,7 @@
 #include "settings/FileChecks.h"
 #include "shell/AboutBox.h"
 #include "shell/HelpWindow.h"
+#include "shell/WebAddresses.h"
 
 #include <QWidget>
 
@@ -22,27 +23,40 @@ void HelpMenu::mnuContentsClick()
 {
     const std::string path = helpFilePath();
     // Only the page's existence is tested: an empty or broken page is still the browser's to show.
-    if (fileExists(path)) {
-        // Whether the desktop managed to open it is not reported; the game simply carries on. The
-        // address carries the path's bytes as they are, valid UTF-8 or not.
-        if (m_opener)
-            m_opener(QUrl::fromEncoded("file://" + QByteArray::fromStdString(path).toPercentEncoding("/")));
+    if (fileExists(path) && m_opener) {
+        // The address carries the path's bytes as they are, valid UTF-8 or not. Help must help:
+        // when the desktop has no browser for it, now or a moment later, the rules show instead.
+        m_opener(QUrl::fromEncoded("file://" + QByteArray::fromStdString(path).toPercentEncoding("/")),
+                 [menu = QPointer<HelpMenu>(this)] {
+                     if (menu)
+                         menu->showRules();
+                 });
         return;
     }
+    showRules();
+}
+
+void HelpMenu::showRules()
+{
+    // Two pages refused at nearly the same moment still give one rules window.
+    if (m_rules)
+        return;
     HelpWindow rules(m_owner);
+    m_rules = &rules;
     rules.exec();
 }
 
 void HelpMenu::mnuFeedRepBugClick()
 {
+    // Web pages the desktop cannot open are let go without a word, as is the About box's link.
     if (m_opener)
-        m_opener(feedbackUrl());
+        m_opener(feedbackUrl(), {});
 }
 
 void HelpMenu::mnuHomepageClick()
 {
     if (m_opener)
-        m_opener(productPageUrl());
+        m_opener(productPageUrl(), {});
 }
 
 void HelpMenu::mnuAboutClick()

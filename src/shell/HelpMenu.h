@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/WebAddresses.h"
+#include "shell/DesktopOpener.h"
 
 #include <QObject>
 #include <QPointer>
@@ -9,6 +9,8 @@
 class QWidget;
 
 namespace quellard {
+
+class HelpWindow;
 
 // The Help menu's four commands. The table window owns one and connects its menu actions to the
 // slots; the rules window and the About box it shows are modal and owned by that window.
@@ -24,7 +26,8 @@ public:
     std::string helpFilePath() const;
 
 public slots:
-    // Help > Contents: the help page in the browser when it exists, otherwise the built-in rules.
+    // Help > Contents: the help page in the browser when it exists and the desktop can open it,
+    // otherwise the built-in rules.
     void mnuContentsClick();
     // Help > Feedback/Report Bug: the contact page of our support site.
     void mnuFeedRepBugClick();
@@ -34,7 +37,10 @@ public slots:
     void mnuAboutClick();
 
 private:
+    void showRules();
+
     QPointer<QWidget> m_owner;
+    QPointer<HelpWindow> m_rules;
     std::string m_appFolder;
     UrlOpener m_opener;
 };

@@ -5,10 +5,10 @@
 #include "settings/DeckBackSelection.h"
 #include "settings/Settings.h"
 #include "settings/SoundSwitch.h"
+#include "shell/DesktopOpener.h"
 #include "shell/ShellHost.h"
 #include "shell/TableLayout.h"
 #include "shell/TableMenus.h"
-#include "shell/WebAddresses.h"
 
 #include <QMainWindow>
 #include <QPixmap>

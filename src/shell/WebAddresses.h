@@ -1,10 +1,7 @@
 #pragma once
 
-#include <QDesktopServices>
 #include <QString>
 #include <QUrl>
-
-#include <functional>
 
 namespace quellard {
 
@@ -24,12 +21,5 @@ inline QUrl productPageUrl()
 }
 
 inline QUrl homePageUrl() { return QUrl(QString::fromLatin1(kHomePage)); }
-
-// Hands a file or web address to the desktop, which opens it in the player's browser. The answer
-// says whether the desktop took it; the game never reports a failure, so callers may ignore it.
-// Injected wherever the game opens something, so that tests record the address instead.
-using UrlOpener = std::function<bool(const QUrl &)>;
-
-inline bool openWithDesktop(const QUrl &url) { return QDesktopServices::openUrl(url); }
 
 } // namespace quellard

@@ -1,3 +1,4 @@
+#include "shell/ApplicationSetup.h"
 #include "shell/FirstPaintReport.h"
 #include "shell/TableWindow.h"
 
@@ -6,7 +7,7 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Quellard"));
+    quellard::setUpApplication();
     quellard::TableWindow window;
     // Closing the table ends the program at once, also from inside a dealer's pause.
     QObject::connect(&window, &quellard::TableWindow::unloaded, &app, [] { QCoreApplication::exit(0); });

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Builds the Debian package from a built tree and checks what a player's system would get from
-# it: its name, every file it installs, that it depends on runtime libraries only, that lintian
-# (where it is installed) finds no error in it, and that the desktop's validators accept its
-# desktop entry and metainfo.
+# it: its name, every file it installs, that it depends on runtime libraries only and recommends
+# xdg-utils (the launcher that opens the help page in a browser), that lintian (where it is
+# installed) finds no error in it, and that the desktop's validators accept its desktop entry and
+# metainfo.
 #
 # usage: check-package.sh <build dir> <project version>
 set -uo pipefail
@@ -77,6 +78,8 @@ for needed in libqt6widgets6 libpulse0 libc6 fonts-liberation fonts-dejavu-core;
 done
 tr ',' '\n' <<<"$depends" | sed 's/^ *//; s/ .*//' | grep -E -- '-dev$|^(gcc|g\+\+|cpp|clang|cmake|make|ninja-build)(-[0-9.]+)?$' |
   while read -r build_tool; do fail "Depends names a build tool or -dev package: $build_tool"; done
+[[ ", $(dpkg-deb -f "$deb" Recommends)," == *", xdg-utils"[\ ,]* ]] ||
+  fail "Recommends lacks xdg-utils: $(dpkg-deb -f "$deb" Recommends)"
 [ "$(dpkg-deb -f "$deb" Section)" = games ] || fail "the section is not games"
 
 # --- What Debian's and the desktop's checkers say --------------------------------------------

@@ -139,9 +139,8 @@ private slots:
         std::ofstream(folder + "/Quellard.ini", std::ios::binary) << "[Deck]\r\nDefault=imglake.gif\r\n";
         RecordingSound sound;
         QList<QUrl> opened;
-        TableWindow window({.appFolder = folder, .sound = &sound, .opener = [&opened](const QUrl &url) {
-                                return opened << url, true;
-                            }});
+        TableWindow window(
+            {.appFolder = folder, .sound = &sound, .opener = [&opened](const QUrl &url, auto &) { opened << url; }});
         ModalAnswerer modals;
         window.formLoad();
         QVERIFY(modals.seen.isEmpty());

@@ -1,13 +1,16 @@
 // The table window as laid out and as it starts: positions, the start-up state, hover highlighting,
 // the hand cursor, what a screen reader finds, the menus and their ticks, the Help menu's rules
 // window, About box and web addresses, and closing.
+#include "shell/ApplicationSetup.h"
 #include "shell/CardSlotWidget.h"
 #include "shell/FilledShape.h"
+#include "shell/HelpMenu.h"
 #include "support/TableWindowHarness.h"
 
 #include <QAction>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QtTest>
@@ -135,9 +138,22 @@ private slots:
         QCOMPARE(ticks + marked(m.soundMenu, m.sound), QStringLiteral("----v---"));
     }
 
-    // Contents hands an existing help page to the browser, even an empty one; else the rules show.
-    // The notice in the About box opens the homepage as the menu's item does. A failure to open an
-    // address says nothing.
+    // The desktop finds the menu entry of the game's window by the desktop id and, on X11, by the
+    // WM_CLASS class, which is the application's name.
+    void theWindowBelongsToItsMenuEntry()
+    {
+        setUpApplication();
+        QCOMPARE((QStringList{QGuiApplication::desktopFileName(), QGuiApplication::applicationName()}),
+                 (QStringList{"org.example.quellard", "Quellard"}));
+        QFile entry(QStringLiteral(QUELLARD_ASSETS_DIR "/desktop/org.example.quellard.desktop"));
+        QVERIFY(entry.open(QIODevice::ReadOnly));
+        QCOMPARE(QString::fromUtf8(entry.readAll()).split('\n').filter("StartupWMClass"),
+                 QStringList{"StartupWMClass=Quellard"});
+    }
+
+    // Contents hands an existing help page to the browser, even an empty one; the rules show when
+    // there is none, or when the desktop refuses it, at once or a moment later. The notice in the
+    // About box opens the homepage as the menu's item does. A refused web address says nothing.
     void theHelpMenu()
     {
         const TableMenus &menus = table.window->menus();
@@ -165,7 +181,15 @@ private slots:
             menus.contents->trigger();
         }
         QCOMPARE(table.opened, QList<QUrl>(2, QUrl::fromLocalFile(table.file(page))));
-        QVERIFY(QFile::remove(table.file(page)) && shown.isEmpty());
+        QVERIFY(shown.isEmpty());
+        auto rulesShown = [&] { return shown.count("BJHelp over the table: Help"); };
+        table.desktopRefuses = true;
+        menus.contents->trigger();
+        const qsizetype refusedAtOnce = rulesShown();
+        table.refuseLater.value(1)(); // the launcher of the second page gives up
+        QCOMPARE((QList<qsizetype>{refusedAtOnce, rulesShown()}), (QList<qsizetype>{1, 2}));
+        QVERIFY(QFile::remove(table.file(page)));
+        shown.clear();
         table.opened.clear();
         for (QAction *item : {menus.contents, menus.feedback, menus.homepage, menus.about})
             item->trigger();
@@ -180,6 +204,34 @@ private slots:
                                             QUrl("https://quellard.example.org/support?mode=Products&p=quellard"),
                                             QUrl("https://quellard.example.org/")}));
         QCOMPARE(table.modals.seen, QStringList());
+    }
+
+    // The desktop's opener hears xdg-open's answer without waiting for it: exit status 3 (nothing can
+    // open the page) brings the rules, as does a desktop without xdg-open; 0 (a browser took it) not.
+    void theRulesShowWhenTheDesktopCannotOpenThePage()
+    {
+        QTemporaryDir bin;
+        const std::shared_ptr<void> restorePath(nullptr, [path = qgetenv("PATH")](void *) { qputenv("PATH", path); });
+        qputenv("PATH", QFile::encodeName(bin.path()));
+        QStringList shown;
+        table.modals.otherModal = [&](QWidget *dialog) { shown << dialog->objectName(), dialog->close(); };
+        QVERIFY(table.write(QStringLiteral("help.html"), "<title>Rules</title>"));
+        HelpMenu menu(table.window.get(), table.bytes());
+        QFile xdgOpen(bin.filePath(QStringLiteral("xdg-open"))), address(bin.filePath(QStringLiteral("xdg-open.url")));
+        for (const auto &[exit, rules] : {std::pair{"exit 3", "BJHelp"}, {"exit 0", ""}, {"", "BJHelp"}}) {
+            shown.clear();
+            xdgOpen.remove();
+            QVERIFY(!*exit || (xdgOpen.open(QIODevice::WriteOnly) &&
+                               xdgOpen.write(QByteArray("#!/bin/sh\necho \"$1\" >\"$0.url\"\n") + exit) > 0 &&
+                               xdgOpen.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner)));
+            xdgOpen.close();
+            menu.mnuContentsClick();
+            QVERIFY2(!*exit || shown.isEmpty(), "the game waited for xdg-open to end");
+            QTRY_VERIFY(qApp->findChildren<QProcess *>().isEmpty()); // it has ended and been heard
+            QCOMPARE(shown.join(' ') + " after " + exit, QLatin1String(rules) + " after " + exit);
+        }
+        QVERIFY(address.open(QIODevice::ReadOnly));
+        QCOMPARE(address.readAll(), QUrl::fromLocalFile(table.file(QStringLiteral("help.html"))).toEncoded() + '\n');
     }
 
     void largeAmountsReadAsPlainDecimalsAndExitWritesNothing()

@@ -87,7 +87,12 @@ struct TableHarness {
                 QFile::copy(entry.filePath(), file(name + '/' + entry.fileName()));
         }
         sound.folder = bytes();
-        const UrlOpener opener = [this](const QUrl &url) { return opened << url, false; };
+        const UrlOpener opener = [this](const QUrl &url, const OpenFailed &failed) {
+            opened << url;
+            refuseLater << (failed ? failed : OpenFailed([] {}));
+            if (desktopRefuses && failed)
+                failed();
+        };
         window = std::make_unique<TableWindow>(TableWindowOptions{.appFolder = bytes(),
                                                                   .random = cards ? cards : &random,
                                                                   .sound = &sound,
@@ -148,7 +153,11 @@ struct TableHarness {
     QTemporaryDir dir;
     ScriptedRandom random;
     RecordingSound sound;
-    QList<QUrl> opened; // nothing is ever opened; the game hears that it failed
+    // Nothing is ever opened: the desktop takes each address, or refuses it at once, or the test
+    // refuses it later through the address's entry in refuseLater.
+    QList<QUrl> opened;
+    bool desktopRefuses = false;
+    QList<OpenFailed> refuseLater;
     ModalAnswerer modals;
     std::unique_ptr<TableWindow> window;
 };

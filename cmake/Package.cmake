@@ -1,8 +1,8 @@
 # The Debian package, built by CPack: `cmake --build build --target package` (or scripts/build-package)
 # gives build/quellard_<version>_<arch>.deb. It installs what `cmake --install` lays out, under /usr
-# (the game in /usr/games and /usr/lib/games, as Debian keeps games), and depends on runtime
-# libraries only: dpkg-shlibdeps finds the Qt and C++ libraries the program
-# and its sound module are linked against, and the fonts of the table are named here.
+# (the program in /usr/games, its files in /usr/share/games, as Debian keeps games), and depends on
+# runtime libraries only: dpkg-shlibdeps finds the Qt, sound and C++ libraries the program is
+# linked against, and the fonts of the table are named here.
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME quellard)

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Quellard developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The developers' targets. Players and CI use the two commands at the top of the tree, ./play and
 # ./test; these targets sit beside them, and each installs the tools it needs when it is used
 # (scripts/install-deps names them, group by group). make itself: sudo apt-get install make.

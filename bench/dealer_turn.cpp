@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quellard developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // How much CPU the table window uses while the dealer plays a long hand with the game's real pauses:
 // the dealer turns six cards, each after a pause of half a second to a second and a half, while the
 // window stays live. Prints the process's CPU time (all threads) as a fraction of one core, and

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quellard developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Whole games per second through the rules alone: chips, the deal, the player's hits, stands and
 // doubles, the dealer's turn with pauses that return at once, and the settlement.
 #include "game/Game.h"

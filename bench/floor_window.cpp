@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quellard developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The floor for the start-up benchmark: what any Qt Widgets program with the table's window costs.
 // A bare main window of the table's size with as many widgets as the table has (18 labels, 15
 // picture boxes, 13 shapes) and the same menu bar, but no game, no pictures, no sounds, no settings

@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 The Quellard developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Start-up benchmark: the game against the floor program, on a private Xvfb display.
 
 Each program is started N times, alternating game and floor. For every start it measures

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Quellard developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installation, as Debian keeps games: the program in games/, its pictures, sounds and help page,
 # which are the same on every architecture, in share/games/quellard. The program finds them there,
 # relative to its own folder, when they do not lie beside it as they do in the build folder. The

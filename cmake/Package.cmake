@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Quellard developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package, built by CPack: `cmake --build build --target package` (or scripts/build-package)
 # gives build/quellard_<version>_<arch>.deb. It installs what `cmake --install` lays out, under /usr
 # (the program in /usr/games, its files in /usr/share/games, as Debian keeps games), and depends on

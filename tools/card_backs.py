@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 The Quellard developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Paints the seven card backs of the deck menu as 73 x 98 PPM pictures.
 
 Usage: card_backs.py OUTPUT_DIR

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Quellard developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """A tiny supersampled RGB canvas for painting the card backs.
 
 Pure standard-library Python, so the artwork builds anywhere python3 runs and comes out the same

@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 The Quellard developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Synthesises the game's sound effects that are not speech, as 22050 Hz mono 16-bit WAV.
 
 Usage: sounds.py OUTPUT_DIR

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quellard developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "shell/AboutBox.h"
 
 #include "shell/Look.h"
@@ -20,7 +23,7 @@ namespace {
 const QColor kLinkColour(0x00, 0x00, 0xCC);
 
 const QString kAuthor = QStringLiteral("The Quellard developers");
-const QString kLicence = QStringLiteral("Freeware");
+const QString kLicence = QStringLiteral("GNU GPL 3 or later");
 const QString kHomePageNotice = QStringLiteral("Visit our home page for news and other games.");
 const QString kDisclaimer =
     QStringLiteral("This game is provided free of charge and as it is, without any warranty. Its makers accept "

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quellard developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Random settings files and random reads and writes against the INI text functions. Besides not
 // crashing: a read never returns a line break, a write succeeds exactly when the names can be
 // stored, reads back as the value written (as a profile reader sees it) and, done again, changes

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Quellard developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package from a built tree and checks what a player's system would get from
 # it: its name, every file it installs, that it depends on runtime libraries only and recommends
 # xdg-utils (the launcher that opens the help page in a browser), that lintian (where it is

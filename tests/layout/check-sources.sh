@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Quellard developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The shape the sources keep, checked on every test run:
 # - the game library includes nothing of ours but itself, and neither does the settings library
 #   (the shell alone joins them, and alone knows Qt: neither library links it, which CMake checks);

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quellard developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The 52 card faces: each its own, in its suit's ink, with the right number of pips or a court
 // picture in the middle, drawn sharp at the display's scale.
 #include "shell/CardFaceRenderer.h"

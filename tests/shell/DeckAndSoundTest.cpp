@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quellard developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The card backs and the sound switch through the real window and the real settings file: what a
 // player sees, what the file holds afterwards, and what the next start makes of it. And the sound
 // player against a sound server of the test's own: what it plays is heard, a new sound cuts off the

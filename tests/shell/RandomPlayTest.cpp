@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quellard developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A long, seeded run of random play through the real window, menus worked in the dealer's pauses
 // included. After every action it checks what must hold whatever the cards, without playing the
 // game a second time: only one moment's labels are open; the totals are what the cards shown make;

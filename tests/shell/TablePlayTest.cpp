@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quellard developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Games through the real window: every message box the player can meet, the insurance question,
 // the dealer's pauses, restarting or closing in the middle of the dealer's turn, and games played
 // with keys alone.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quellard developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The table window as laid out and as it starts: positions, the start-up state, hover highlighting,
 // the hand cursor, what a screen reader finds, the menus and their ticks, the Help menu's rules
 // window, About box and web addresses, and closing.
@@ -199,7 +202,7 @@ private slots:
         QVERIFY(rules.open(QIODevice::ReadOnly));
         QCOMPARE(shown, (QStringList{"BJHelp over the table: Help"} + QString::fromUtf8(rules.readAll()).split('\n') +
                          QStringList{"frmAbout over the table: About", "Quellard", "1.0", "The Quellard developers",
-                                     "https://quellard.example.org/", "Freeware", "free of charge", "closed"}));
+                                     "https://quellard.example.org/", "GNU GPL 3 or later", "free of charge", "closed"}));
         QCOMPARE(table.opened, (QList<QUrl>{QUrl("https://quellard.example.org/support?mode=Contact"),
                                             QUrl("https://quellard.example.org/support?mode=Products&p=quellard"),
                                             QUrl("https://quellard.example.org/")}));

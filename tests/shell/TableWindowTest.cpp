@@ -200,9 +200,10 @@ private slots:
         // the two blanks after the title and the line of three blanks are all part of them.
         QFile rules(QStringLiteral(QUELLARD_TESTS_DIR "/shell/HelpRules.txt"));
         QVERIFY(rules.open(QIODevice::ReadOnly));
-        QCOMPARE(shown, (QStringList{"BJHelp over the table: Help"} + QString::fromUtf8(rules.readAll()).split('\n') +
-                         QStringList{"frmAbout over the table: About", "Quellard", "1.0", "The Quellard developers",
-                                     "https://quellard.example.org/", "GNU GPL 3 or later", "free of charge", "closed"}));
+        QCOMPARE(shown,
+                 (QStringList{"BJHelp over the table: Help"} + QString::fromUtf8(rules.readAll()).split('\n') +
+                  QStringList{"frmAbout over the table: About", "Quellard", "1.0", "The Quellard developers",
+                              "https://quellard.example.org/", "GNU GPL 3 or later", "free of charge", "closed"}));
         QCOMPARE(table.opened, (QList<QUrl>{QUrl("https://quellard.example.org/support?mode=Contact"),
                                             QUrl("https://quellard.example.org/support?mode=Products&p=quellard"),
                                             QUrl("https://quellard.example.org/")}));

@@ -10,12 +10,19 @@ set(QUELLARD_APP_ID org.example.quellard)
 set(QUELLARD_INSTALL_DATADIR share/games/quellard)
 
 install(TARGETS quellard RUNTIME DESTINATION games)
+# The compilers' names and versions in the program's .comment section serve nobody who plays it;
+# Debian's own packaging removes them too.
+if(CMAKE_OBJCOPY)
+  install(CODE "execute_process(COMMAND \"${CMAKE_OBJCOPY}\" --remove-section=.comment
+                                        \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/games/quellard\")")
+endif()
 install(DIRECTORY ${CMAKE_SOURCE_DIR}/assets/images/ DESTINATION ${QUELLARD_INSTALL_DATADIR}/images
         FILES_MATCHING PATTERN "*.gif")
 install(DIRECTORY ${CMAKE_SOURCE_DIR}/assets/sounds/ DESTINATION ${QUELLARD_INSTALL_DATADIR}/sounds
         FILES_MATCHING PATTERN "*.wav")
 install(FILES ${CMAKE_SOURCE_DIR}/assets/help.html DESTINATION ${QUELLARD_INSTALL_DATADIR})
 
+install(FILES ${CMAKE_SOURCE_DIR}/assets/lintian/quellard DESTINATION share/lintian/overrides)
 install(FILES ${CMAKE_SOURCE_DIR}/assets/desktop/${QUELLARD_APP_ID}.desktop DESTINATION share/applications)
 install(FILES ${CMAKE_SOURCE_DIR}/assets/desktop/${QUELLARD_APP_ID}.metainfo.xml DESTINATION share/metainfo)
 

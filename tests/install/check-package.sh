@@ -61,6 +61,7 @@ expected=$(cat <<'LIST'
 /usr/share/icons/hicolor/48x48/apps/org.example.quellard.png
 /usr/share/icons/hicolor/64x64/apps/org.example.quellard.png
 /usr/share/icons/hicolor/scalable/apps/org.example.quellard.svg
+/usr/share/lintian/overrides/quellard
 /usr/share/man/man6/quellard.6.gz
 /usr/share/metainfo/org.example.quellard.metainfo.xml
 LIST
@@ -87,11 +88,14 @@ tr ',' '\n' <<<"$depends" | sed 's/^ *//; s/ .*//' | grep -E -- '-dev$|^(gcc|g\+
 # --- What Debian's and the desktop's checkers say --------------------------------------------
 lintian_verdict="lintian was not run: it is not installed (scripts/install-deps lint)"
 if command -v lintian >/dev/null; then
-  if lintian --fail-on error "$deb" >"$work/lintian.log" 2>&1; then
-    lintian_verdict="lintian finds no error"
-  else
+  # Every tag counts, down to the pedantic and experimental ones; the package's own overrides
+  # (assets/lintian) say why the few that remain are right for the game.
+  lintian --pedantic --display-info --display-experimental "$deb" 2>&1 | grep -v 'running with root privileges' >"$work/lintian.log"
+  if [ -s "$work/lintian.log" ]; then
     cat "$work/lintian.log" >&2
-    fail "lintian reports errors"
+    fail "lintian has something to say"
+  else
+    lintian_verdict="lintian, pedantic and experimental, has nothing to say"
   fi
 fi
 dpkg-deb -x "$deb" "$work/root"

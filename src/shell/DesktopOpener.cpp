@@ -15,10 +15,12 @@ void openWithDesktop(const QUrl &url, const OpenFailed &failed)
     // than through QDesktopServices because only its exit status tells whether a browser took the
     // address: 3 when nothing can open it, 4 when the program chosen for it failed. It may take a
     // moment to answer, or stay until the browser it started closes, so its end is heard as a
-    // signal and the game never waits. Its messages go where the game's go; nothing is read.
+    // signal and the game never waits. What it and the browser print is let go: a failure shows
+    // as the rules window, not as a screenful of the launcher's attempts in the player's terminal.
     auto *launcher = new QProcess(QCoreApplication::instance());
-    launcher->setProcessChannelMode(QProcess::ForwardedChannels);
     launcher->setStandardInputFile(QProcess::nullDevice());
+    launcher->setStandardOutputFile(QProcess::nullDevice());
+    launcher->setStandardErrorFile(QProcess::nullDevice());
     const auto ended = [launcher, failed](bool opened) {
         if (!opened && failed)
             failed();

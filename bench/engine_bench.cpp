@@ -47,22 +47,22 @@ private:
 void playOneGame(Game &game)
 {
     const Table &t = game.table();
-    if (t.cash < 5 && t.bet == 0) {
-        game.newGameClick();
+    if (t.cash < Money::pounds(5) && t.bet == Money()) {
+        game.restart();
         return;
     }
-    if (t.cash >= 10)
-        game.lblBet10Click();
+    if (t.cash >= Money::pounds(10))
+        game.placeChip(kChips[1]);
     else
-        game.lblBet5Click();
-    game.lblNewClick();
-    while (t.labels.lblStand) {
-        if (t.labels.lblDouble && t.cash >= t.bet)
-            game.lblDoubleClick();
+        game.placeChip(kChips[0]);
+    game.deal();
+    while (t.open.stand) {
+        if (t.open.doubleDown && t.cash >= t.bet)
+            game.doubleDown();
         else if (t.player.total < 17 && !t.player.cardSlots[6].visible) // seven cards fill the row
-            game.lblHitClick();
+            game.hit();
         else
-            game.lblStandClick();
+            game.stand();
     }
 }
 
@@ -76,7 +76,7 @@ void wholeGames(benchmark::State &state)
         benchmark::ClobberMemory();
     }
     state.counters["games"] = benchmark::Counter(double(state.iterations()), benchmark::Counter::kIsRate);
-    state.counters["cash"] = game.table().cash; // keeps the games from being optimised away
+    state.counters["cash"] = double(game.table().cash.inPence()); // keeps the games from being optimised away
 }
 BENCHMARK(wholeGames);
 

@@ -5,25 +5,13 @@
 
 namespace quellard {
 
-void Game::lblBet5Click()
+void Game::placeChip(const Chip &chip)
 {
-    if (m_table.labels.lblBet5)
-        placeChip(5);
+    if (m_table.open.chips)
+        stake(chip.amount);
 }
 
-void Game::lblBet10Click()
-{
-    if (m_table.labels.lblBet10)
-        placeChip(10);
-}
-
-void Game::lblBet50Click()
-{
-    if (m_table.labels.lblBet50)
-        placeChip(50);
-}
-
-void Game::placeChip(double amount)
+void Game::stake(Money amount)
 {
     Table &t = m_table;
     // Nothing left at all: the chip is not placed, whatever the answer.
@@ -46,7 +34,7 @@ void Game::placeChip(double amount)
 void Game::outOfMoneyPrompt()
 {
     if (m_host.askToStartAgain())
-        newGameClick();
+        restart();
 }
 
 } // namespace quellard

@@ -6,10 +6,10 @@
 namespace quellard {
 
 // New: start a game with the bet on the table.
-void Game::lblNewClick()
+void Game::deal()
 {
     Table &t = m_table;
-    if (!t.labels.lblNew)
+    if (!t.open.deal)
         return;
 
     // 1. Out of money: offer a fresh start instead of a game.
@@ -18,7 +18,7 @@ void Game::lblNewClick()
         return;
     }
     // 2. No bet, no game.
-    if (t.bet == 0) {
+    if (t.bet == Money()) {
         m_host.refuse(Refusal::NoBet);
         return;
     }
@@ -26,9 +26,9 @@ void Game::lblNewClick()
     t.player.values.fill(0);
     t.dealer.values.fill(0);
     // 4. The bet is locked in.
-    t.labels.lblDouble = false;
-    t.labels.lblStand = true;
-    t.labels.setChips(false);
+    t.open.doubleDown = false;
+    t.open.stand = true;
+    t.open.chips = false;
     // 5. The further slots of both hands go; the first two player slots and the dealer's first are
     //    dealt over next.
     for (std::size_t i = 2; i < 7; ++i)
@@ -46,8 +46,8 @@ void Game::lblNewClick()
     t.player.values[0] = cardValue(first);
     t.player.values[1] = cardValue(second);
     // 9. The player's turn begins (Stand opened with the bet, in step 4).
-    t.labels.lblNew = false;
-    t.labels.lblHit = true;
+    t.open.deal = false;
+    t.open.hit = true;
     // 10. Two cards can never go over 21, so an ace simply counts 11.
     t.player.total = t.player.values[0] + t.player.values[1];
     if (t.player.values[0] == 1 || t.player.values[1] == 1)
@@ -62,7 +62,7 @@ void Game::lblNewClick()
         outcomeBlackjack();
     // 13. Double down is offered on exactly 11.
     if (t.player.total == 11)
-        t.labels.lblDouble = true;
+        t.open.doubleDown = true;
 }
 
 } // namespace quellard

@@ -8,9 +8,9 @@
 namespace quellard {
 
 // Stand: the player's turn is over.
-void Game::lblStandClick()
+void Game::stand()
 {
-    if (m_table.labels.lblStand)
+    if (m_table.open.stand)
         dealerPlay();
 }
 
@@ -23,10 +23,10 @@ void Game::dealerPlay()
     m_dealerTurn = DealerTurn::Running;
 
     // 1. Nothing the player can do while the dealer plays.
-    t.labels.lblDouble = false;
-    t.labels.lblHit = false;
-    t.labels.lblNew = false;
-    t.labels.lblStand = false;
+    t.open.doubleDown = false;
+    t.open.hit = false;
+    t.open.deal = false;
+    t.open.stand = false;
 
     // When all seven slots are in use the last choice, PicCom7, stays: further cards replace the
     // card there.

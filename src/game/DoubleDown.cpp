@@ -6,15 +6,15 @@
 namespace quellard {
 
 // Double: offered only on a freshly dealt 11, and gone after one click whatever happened.
-void Game::lblDoubleClick()
+void Game::doubleDown()
 {
-    if (!m_table.labels.lblDouble)
+    if (!m_table.open.doubleDown)
         return;
-    doubleDown();
-    m_table.labels.lblDouble = false;
+    doubleTheBet();
+    m_table.open.doubleDown = false;
 }
 
-void Game::doubleDown()
+void Game::doubleTheBet()
 {
     Table &t = m_table;
     // 1. A broke player is offered a fresh start instead.
@@ -30,7 +30,7 @@ void Game::doubleDown()
     }
     // 3.-4. The second stake joins the first.
     t.cash -= t.bet;
-    t.bet *= 2;
+    t.bet += t.bet;
     // 5.-7. Exactly one more card, without a sound or a pause.
     CardSlot &slot = t.player.cardSlots[2];
     slot.visible = true;

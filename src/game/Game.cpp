@@ -25,7 +25,7 @@ void Game::playSound(std::string_view fileName)
         m_host.playSound(fileName);
 }
 
-void Game::newCardBackLoaded()
+void Game::cardBackChanged()
 {
     for (CardSlot *slot : {&m_table.dealer.cardSlots[0], &m_table.player.cardSlots[0], &m_table.player.cardSlots[1]}) {
         slot->face = SlotFace::CardBack;

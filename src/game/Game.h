@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "game/Chips.h"
 #include "game/Host.h"
 #include "game/RandomSource.h"
 #include "game/Table.h"
@@ -13,7 +14,7 @@ namespace quellard {
 
 // The game on the table and every operation on it: the chips, the deal, the player's hits, the
 // double, the insurance question, the dealer's turn, the settlement and the fresh start. Each public
-// operation is what one click or menu command does; a click on a disabled label does nothing.
+// operation is one move of the player; a move that is not open now does nothing.
 class Game {
 public:
     // Starts from the given table; a fresh one unless a test sets up another.
@@ -23,36 +24,34 @@ public:
 
     const Table &table() const { return m_table; }
 
-    // The three chips move their amount from the cash to the bet.
-    void lblBet5Click();
-    void lblBet10Click();
-    void lblBet50Click();
-    // New: deal.
-    void lblNewClick();
-    // Hit: one more card for the player.
-    void lblHitClick();
-    // Stand: the dealer plays, then the game is settled.
-    void lblStandClick();
-    // Double: twice the bet, one more card, then the dealer plays.
-    void lblDoubleClick();
-    // File > Re-Start New Game, and Yes to the out-of-money question: 500 in cash, an empty table.
-    void newGameClick();
+    // A chip moves its amount from the cash to the bet.
+    void placeChip(const Chip &chip);
+    // Deals a game on the bet placed.
+    void deal();
+    // One more card for the player.
+    void hit();
+    // The dealer plays, then the game is settled.
+    void stand();
+    // Twice the bet, one more card, then the dealer plays.
+    void doubleDown();
+    // A fresh start: 500 in cash and an empty table (File > Re-Start New Game, or Yes when the
+    // player has run out of money).
+    void restart();
 
     // A new card back was loaded: the deck pile and the dealer's first and the player's first two
     // slots take it, whatever they show, so dealt cards there turn face down. Totals and money stay.
-    void newCardBackLoaded();
+    void cardBackChanged();
 
     // The window is closing: a dealer's turn waiting in a pause ends where it stands, unsettled.
     void abandonDealerTurn();
-    bool dealerTurnRunning() const { return m_dealerTurn == DealerTurn::Running; }
 
 private:
     enum class DealerTurn { Idle, Running, Abandoned };
 
     // Money.
-    void placeChip(double amount);
+    void stake(Money amount);
     void outOfMoneyPrompt();
-    void doubleDown();
+    void doubleTheBet();
     void offerInsurance();
     void answerInsurance(InsuranceAnswer answer);
 

@@ -7,14 +7,14 @@
 namespace quellard {
 
 // Hit: one more card for the player, into the first free slot after the two dealt ones.
-void Game::lblHitClick()
+void Game::hit()
 {
     Table &t = m_table;
-    if (!t.labels.lblHit)
+    if (!t.open.hit)
         return;
 
     // 1. Doubling is only for the first two cards.
-    t.labels.lblDouble = false;
+    t.open.doubleDown = false;
     // 2.-3. With all seven slots in use nothing is dealt, and nothing is heard.
     if (const auto chosen = t.player.lowestHiddenSlot(2)) {
         playSound(sounds::kCard);
@@ -27,9 +27,9 @@ void Game::lblHitClick()
     // 5. Over 21: the game is lost and the dealer's hand is not played.
     if (t.player.total > 21) {
         outcomeLose();
-        t.labels.lblStand = false;
-        t.labels.lblHit = false;
-        t.labels.lblNew = true;
+        t.open.stand = false;
+        t.open.hit = false;
+        t.open.deal = true;
     }
 }
 

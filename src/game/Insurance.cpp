@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "game/Game.h"
+#include "game/Payouts.h"
 #include "game/Sounds.h"
 
 namespace quellard {
@@ -11,8 +12,8 @@ namespace quellard {
 void Game::offerInsurance()
 {
     // 1. No hitting or standing until the question is answered.
-    m_table.labels.lblHit = false;
-    m_table.labels.lblStand = false;
+    m_table.open.hit = false;
+    m_table.open.stand = false;
     // 2. The dealer's second card, face down. It has no card yet: the dealer's turn draws it.
     CardSlot &hole = m_table.dealer.cardSlots[1];
     hole.visible = true;
@@ -28,18 +29,18 @@ void Game::answerInsurance(InsuranceAnswer answer)
     Table &t = m_table;
     // Insurance costs half the bet and is bought only when the cash covers it. Declining, or closing
     // the question without an answer, insures nothing: nothing was paid.
-    t.insYes = false;
+    t.insured = false;
     if (answer == InsuranceAnswer::Yes) {
-        if (t.bet / 2 <= t.cash) {
-            t.cash -= t.bet / 2;
-            t.insYes = true;
+        if (insurancePremium(t.bet) <= t.cash) {
+            t.cash -= insurancePremium(t.bet);
+            t.insured = true;
         } else {
             m_host.refuse(Refusal::NotEnoughMoney);
         }
     }
     // Whatever the answer, the player's turn goes on.
-    t.labels.lblHit = true;
-    t.labels.lblStand = true;
+    t.open.hit = true;
+    t.open.stand = true;
 }
 
 } // namespace quellard

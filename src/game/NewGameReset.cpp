@@ -5,7 +5,7 @@
 
 namespace quellard {
 
-void Game::newGameClick()
+void Game::restart()
 {
     // A dealer's turn waiting in a pause ends here: it must not go on drawing onto the fresh table.
     abandonDealerTurn();
@@ -21,7 +21,7 @@ void Game::newGameClick()
     t.dealer.total = fresh.dealer.total;
     t.dealer.cardSlots = fresh.dealer.cardSlots;
     t.player.cardSlots = fresh.player.cardSlots;
-    t.labels = fresh.labels;
+    t.open = fresh.open;
 }
 
 } // namespace quellard

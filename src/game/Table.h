@@ -4,6 +4,7 @@
 #pragma once
 
 #include "game/CardRules.h"
+#include "game/Money.h"
 
 #include <array>
 #include <cstddef>
@@ -33,48 +34,41 @@ struct CardSlot {
 struct Hand {
     std::array<CardSlot, 7> cardSlots{};
     HandValues values{};
-    double total = 0;
+    int total = 0;
 
     // Where a further card goes: the lowest hidden slot from `first` on, or none when every one of
     // them is in use. Visibility is what marks a slot as taken in this game.
     std::optional<std::size_t> lowestHiddenSlot(std::size_t first) const;
 };
 
-// Which of the seven clickable labels take clicks. Their states are the game's only record of its
-// phase: each operation leaves exactly the next legal actions enabled.
-struct ActionLabels {
-    bool lblNew = true;
-    bool lblHit = false;
-    bool lblStand = false;
-    bool lblDouble = false;
-    bool lblBet5 = true;
-    bool lblBet10 = true;
-    bool lblBet50 = true;
+// What the player may do now: deal, hit, stand, double down, place chips (all chips alike). This
+// is the game's only record of its phase: each operation leaves exactly the next legal moves open.
+struct OpenActions {
+    bool deal = true;
+    bool hit = false;
+    bool stand = false;
+    bool doubleDown = false;
+    bool chips = true;
 
-    void setChips(bool enabled) { lblBet5 = lblBet10 = lblBet50 = enabled; }
-    bool operator==(const ActionLabels &) const = default;
+    bool operator==(const OpenActions &) const = default;
 };
-
-// The outcome of the last settlement by comparison.
-enum class GameResult { Push = 2, Loss = 3, Win = 4 };
 
 // The whole table: everything a player can see, and the few facts the rules keep between steps.
 struct Table {
-    double cash = 500;
-    double bet = 0;
+    Money cash = Money::pounds(500);
+    Money bet;
     Hand player;
     Hand dealer;
-    ActionLabels labels;
-    bool insYes = false; // the player bought insurance in this game
-    std::optional<GameResult> gameResult;
-    int cardDelay = 1; // seconds before each dealer card
+    OpenActions open;
+    bool insured = false; // the player bought insurance in this game
+    int cardDelay = 1;    // seconds before each dealer card
 
     // The table as a player first sees it: one face-down dealer card, two face-down player cards,
     // 500 in cash, nothing bet, and only the chips and New open.
     static Table fresh();
 
     // Nothing in cash and nothing on the table: the only way on is a fresh start.
-    bool broke() const { return cash == 0 && bet == 0; }
+    bool broke() const { return cash == Money() && bet == Money(); }
 };
 
 } // namespace quellard

@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "game/Chips.h"
+
 #include <QColor>
 #include <QFont>
 #include <QRect>
@@ -27,6 +29,7 @@ constexpr QRect twipsRect(int left, int top, int width, int height)
 {
     return QRect(twips(left), twips(top), twips(width), twips(height));
 }
+constexpr QRect twipsRect(const TwipsRect &r) { return twipsRect(r.left, r.top, r.width, r.height); }
 
 // ---- Colours --------------------------------------------------------------------------------------
 // Written as the layout writes them: 0xBBGGRR, blue in the high byte.

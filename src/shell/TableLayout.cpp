@@ -107,13 +107,14 @@ ClickLabel *clickLabel(QWidget *form, const char *name, const QRect &geometry)
 
 // A chip is a caption with a transparent click target laid over it. The target has no caption of
 // its own, so it carries the name a screen reader speaks, and white for its keyboard focus frame.
-ClickLabel *chip(QWidget *form, const char *name, const QRect &target, const char *captionName, const QString &amount,
-                 const QRect &captionArea)
+ClickLabel *layOutChip(QWidget *form, const Chip &chip)
 {
-    QLabel *face = caption(form, captionName, QStringLiteral("£") + amount, captionArea,
+    const QString amount = QString::fromStdString(chip.amount.text());
+    const std::string captionName(chip.captionName), targetName(chip.targetName);
+    QLabel *face = caption(form, captionName.c_str(), QStringLiteral("£") + amount, twipsRect(chip.caption),
                            fontFor(Typeface::SansSerif, 27.75, true), Qt::AlignHCenter | Qt::AlignTop);
     face->setCursor(Qt::PointingHandCursor);
-    ClickLabel *label = clickLabel(form, name, target);
+    ClickLabel *label = clickLabel(form, targetName.c_str(), twipsRect(chip.target));
     label->setToolTip(QStringLiteral("Bet £%1 (pounds)").arg(amount));
     label->setAccessibleName(QStringLiteral("Bet £%1").arg(amount));
     whiteText(label);
@@ -122,12 +123,8 @@ ClickLabel *chip(QWidget *form, const char *name, const QRect &target, const cha
 
 void layOutChips(QWidget *form, TableControls &c)
 {
-    c.lblBet5 = chip(form, "lblBet5", twipsRect(120, 5400, 735, 675), "Label3", QStringLiteral("5"),
-                     twipsRect(120, 5400, 735, 735));
-    c.lblBet10 = chip(form, "lblBet10", twipsRect(960, 5400, 975, 600), "Label5", QStringLiteral("10"),
-                      twipsRect(960, 5400, 975, 735));
-    c.lblBet50 = chip(form, "lblBet50", twipsRect(2040, 5400, 975, 615), "Label1", QStringLiteral("50"),
-                      twipsRect(2040, 5400, 975, 735));
+    for (std::size_t i = 0; i < kChips.size(); ++i)
+        c.chips[i] = layOutChip(form, kChips[i]);
 }
 
 // An action below the felt, with its highlight shape behind it showing through as its background.
@@ -164,9 +161,9 @@ void layOutActions(QWidget *form, TableControls &c)
 // Tab goes from the chips to the actions, left to right, as a game is played.
 void setTabOrder(const TableControls &c)
 {
-    const std::array<QWidget *, 7> order{c.lblBet5, c.lblBet10, c.lblBet50, c.lblNew,
-                                         c.lblHit,  c.lblStand, c.lblDouble};
-    for (std::size_t i = 1; i < order.size(); ++i)
+    QList<QWidget *> order(c.chips.begin(), c.chips.end());
+    order << c.lblNew << c.lblHit << c.lblStand << c.lblDouble;
+    for (qsizetype i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
 }
 
@@ -194,8 +191,10 @@ QList<QWidget *> TableControls::readingOrder() const
     order << lblPlay;
     for (CardSlotWidget *slot : picPlay)
         order << slot;
-    order << lblBet << lblmoney << picBack << lblBet5 << lblBet10 << lblBet50 << lblNew << lblHit << lblStand
-          << lblDouble;
+    order << lblBet << lblmoney << picBack;
+    for (ClickLabel *chip : chips)
+        order << chip;
+    order << lblNew << lblHit << lblStand << lblDouble;
     return order;
 }
 

@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "game/Chips.h"
+
 #include <QList>
 #include <QPixmap>
 #include <array>
@@ -28,9 +30,8 @@ struct TableControls {
     QLabel *lblBet = nullptr;
     QLabel *lblmoney = nullptr;
 
-    ClickLabel *lblBet5 = nullptr;
-    ClickLabel *lblBet10 = nullptr;
-    ClickLabel *lblBet50 = nullptr;
+    // The chips' click targets (lblBet5, lblBet10, lblBet50), in the order of kChips.
+    std::array<ClickLabel *, kChips.size()> chips{};
 
     ClickLabel *lblNew = nullptr;
     ClickLabel *lblHit = nullptr;

@@ -3,7 +3,6 @@
 
 #include "shell/TableWindow.h"
 
-#include "game/Amount.h"
 #include "shell/CardBackPicture.h"
 #include "shell/CardSlotWidget.h"
 #include "shell/ClickLabel.h"
@@ -122,15 +121,16 @@ void TableWindow::connectControls()
         std::function<void()> operation;
         std::vector<Qt::Key> keys;
     };
-    const Binding bindings[] = {
-        {c.lblNew, [&game] { game.lblNewClick(); }, {Qt::Key_N, Qt::Key_Return, Qt::Key_Enter}},
-        {c.lblHit, [&game] { game.lblHitClick(); }, {Qt::Key_H}},
-        {c.lblStand, [&game] { game.lblStandClick(); }, {Qt::Key_S}},
-        {c.lblDouble, [&game] { game.lblDoubleClick(); }, {Qt::Key_D}},
-        {c.lblBet5, [&game] { game.lblBet5Click(); }, {Qt::Key_1}},
-        {c.lblBet10, [&game] { game.lblBet10Click(); }, {Qt::Key_2}},
-        {c.lblBet50, [&game] { game.lblBet50Click(); }, {Qt::Key_3}},
+    std::vector<Binding> bindings = {
+        {c.lblNew, [&game] { game.deal(); }, {Qt::Key_N, Qt::Key_Return, Qt::Key_Enter}},
+        {c.lblHit, [&game] { game.hit(); }, {Qt::Key_H}},
+        {c.lblStand, [&game] { game.stand(); }, {Qt::Key_S}},
+        {c.lblDouble, [&game] { game.doubleDown(); }, {Qt::Key_D}},
     };
+    for (std::size_t i = 0; i < kChips.size(); ++i) {
+        const Chip &chip = kChips[i];
+        bindings.push_back({c.chips[i], [&game, &chip] { game.placeChip(chip); }, {Qt::Key(chip.key)}});
+    }
     for (const Binding &binding : bindings) {
         connect(binding.label, &ClickLabel::clicked, this, [this, operation = binding.operation] { run(operation); });
         for (Qt::Key key : binding.keys)
@@ -141,7 +141,7 @@ void TableWindow::connectControls()
 void TableWindow::connectMenus()
 {
     const TableMenus &m = m_menus;
-    connect(m.newGame, &QAction::triggered, this, [this] { run([this] { m_game.newGameClick(); }); });
+    connect(m.newGame, &QAction::triggered, this, [this] { run([this] { m_game.restart(); }); });
     connect(m.exit, &QAction::triggered, this, &QWidget::close);
     connect(m.options, &QMenu::aboutToShow, this, [this] { m_deckBacks.optionsMenuOpened(); });
     for (std::size_t i = 0; i < m.deckItems.size(); ++i)
@@ -173,15 +173,16 @@ void TableWindow::render()
 {
     const Table &t = m_game.table();
     const TableControls &c = m_controls;
-    auto amount = [](double value) { return QString::fromStdString(formatAmount(value)); };
-    c.lblmoney->setText(amount(t.cash));
-    c.lblBet->setText(amount(t.bet));
-    c.lblPlay->setText(amount(t.player.total));
-    c.lblCom->setText(amount(t.dealer.total));
-    nameAmount(c.lblmoney, tr("Your cash: £%1").arg(amount(t.cash)));
-    nameAmount(c.lblBet, tr("Your bet: £%1").arg(amount(t.bet)));
-    nameAmount(c.lblPlay, tr("Your total: %1").arg(amount(t.player.total)));
-    nameAmount(c.lblCom, tr("Dealer's total: %1").arg(amount(t.dealer.total)));
+    const QString cash = QString::fromStdString(t.cash.text()), bet = QString::fromStdString(t.bet.text());
+    const QString playerTotal = QString::number(t.player.total), dealerTotal = QString::number(t.dealer.total);
+    c.lblmoney->setText(cash);
+    c.lblBet->setText(bet);
+    c.lblPlay->setText(playerTotal);
+    c.lblCom->setText(dealerTotal);
+    nameAmount(c.lblmoney, QStringLiteral("Your cash: £%1").arg(cash));
+    nameAmount(c.lblBet, QStringLiteral("Your bet: £%1").arg(bet));
+    nameAmount(c.lblPlay, QStringLiteral("Your total: %1").arg(playerTotal));
+    nameAmount(c.lblCom, QStringLiteral("Dealer's total: %1").arg(dealerTotal));
     auto showHand = [](const std::array<CardSlotWidget *, 7> &widgets, const Hand &hand) {
         for (int i = 0; i < 7; ++i) {
             const CardSlot &slot = hand.cardSlots[i];
@@ -191,14 +192,12 @@ void TableWindow::render()
     };
     showHand(c.picCom, t.dealer);
     showHand(c.picPlay, t.player);
-    const ActionLabels &l = t.labels;
-    c.lblNew->setEnabled(l.lblNew);
-    c.lblHit->setEnabled(l.lblHit);
-    c.lblStand->setEnabled(l.lblStand);
-    c.lblDouble->setEnabled(l.lblDouble);
-    c.lblBet5->setEnabled(l.lblBet5);
-    c.lblBet10->setEnabled(l.lblBet10);
-    c.lblBet50->setEnabled(l.lblBet50);
+    c.lblNew->setEnabled(t.open.deal);
+    c.lblHit->setEnabled(t.open.hit);
+    c.lblStand->setEnabled(t.open.stand);
+    c.lblDouble->setEnabled(t.open.doubleDown);
+    for (ClickLabel *chip : c.chips)
+        chip->setEnabled(t.open.chips);
 }
 
 void TableWindow::showEvent(QShowEvent *event)
@@ -240,7 +239,7 @@ bool TableWindow::showCardBack(const std::string &path)
     }
     m_cardBack = QPixmap::fromImage(picture);
     // The deck pile and the first three slots take the new back, even over dealt cards.
-    m_game.newCardBackLoaded();
+    m_game.cardBackChanged();
     render();
     // Every face-down card draws the new picture: repaint them all, including a hole card lying
     // face down whose state did not change.

@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "game/CardRules.h"
-#include "game/Amount.h"
 #include "game/DealerPause.h"
+#include "game/Money.h"
 #include "game/RandomSource.h"
 
 #include <gtest/gtest.h>
@@ -53,18 +53,21 @@ TEST(DealerPause, LastsFromTheNearestWholeSecondToOneSecondLater)
         EXPECT_EQ(dealerPauseLength(now, 1), std::chrono::milliseconds(ms)) << "at " << now;
 }
 
-// Amounts read as plain decimals at every size the game reaches: no exponent, no "-0", no locale.
-TEST(Amount, WritesPlainDecimalTextAndReadsItBack)
+// Money is exact to the penny and reads as the shortest plain decimal: no exponent, no trailing
+// zero, no locale. Fractions of a penny, which no stake of the game gives, go to the house.
+TEST(Money, IsExactAndReadsAsThePlainestDecimal)
 {
-    // clang-format off
-    const std::pair<double, const char *> cases[] = {{0.0, "0"}, {-0.0, "0"}, {12.5, "12.5"}, {99999.5, "99999.5"},
-        {100000, "100000"}, {1000000, "1000000"}, {1e21, "1000000000000000000000"}};
-    // clang-format on
-    for (const auto &[amount, text] : cases) {
-        EXPECT_EQ(formatAmount(amount), text);
-        EXPECT_EQ(parseAmount(text), amount) << text;
-    }
-    EXPECT_FALSE(parseAmount("12,5"));
+    const std::pair<Money, const char *> cases[] = {{Money(), "0"},
+                                                    {Money::pence(5), "0.05"},
+                                                    {Money::pence(50), "0.5"},
+                                                    {Money::pence(-250), "-2.5"},
+                                                    {Money::pounds(5).times(5, 2), "12.5"},
+                                                    {Money::pounds(25).times(6, 5), "30"},
+                                                    {Money::pounds(490) + Money::pence(1) - Money::pence(2), "489.99"},
+                                                    {Money::pounds(1000000), "1000000"},
+                                                    {Money::pence(1).times(1, 2), "0"}};
+    for (const auto &[money, text] : cases)
+        EXPECT_EQ(money.text(), text);
 }
 
 } // namespace quellard

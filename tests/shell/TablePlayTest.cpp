@@ -121,7 +121,7 @@ private slots:
             QVERIFY(interrupted && !table.window->dealerPausing());
             QVERIFY(table.sound.played.isEmpty());
             QCOMPARE(unloaded.count(), close ? 1 : 0);
-            QCOMPARE(table.window->game().table().bet, close ? 50.0 : 0.0);
+            QCOMPARE(table.caption(QStringLiteral("lblBet")), QLatin1String(close ? "50" : "0"));
             QVERIFY(!QFileInfo::exists(table.file(QStringLiteral("Quellard.ini"))));
             if (!close) {
                 QTest::qWait(500); // nothing of the abandoned turn comes back later

@@ -241,7 +241,7 @@ private slots:
     void largeAmountsReadAsPlainDecimalsAndExitWritesNothing()
     {
         Table rich = Table::fresh();
-        rich.cash = 1000000;
+        rich.cash = Money::pounds(1000000);
         TableWindow window({.table = rich});
         const auto *cash = window.findChild<QLabel *>(QStringLiteral("lblmoney"));
         QCOMPARE(cash->text(), QStringLiteral("1000000"));

@@ -3,7 +3,6 @@
 
 #pragma once
 
-#include "game/Amount.h"
 #include "game/Game.h"
 #include "support/ScriptedRandom.h"
 
@@ -68,24 +67,33 @@ inline std::string handShown(const Hand &hand)
                       : slot.face == SlotFace::CardBack ? "#"
                                                         : "_") +
                      " ";
-    return shown + "= " + formatAmount(hand.total);
+    return shown + "= " + std::to_string(hand.total);
 }
 
 // The whole table as a player reads it, and what the player heard, waited for, was told or asked.
 inline std::string tableShown(const Table &t, const RecordingHost &host)
 {
     std::string open;
-    const std::pair<bool, const char *> labels[] = {{t.labels.lblNew, " New"},     {t.labels.lblHit, " Hit"},
-                                                    {t.labels.lblStand, " Stand"}, {t.labels.lblDouble, " Double"},
-                                                    {t.labels.lblBet5, " 5"},      {t.labels.lblBet10, " 10"},
-                                                    {t.labels.lblBet50, " 50"}};
+    const std::pair<bool, const char *> labels[] = {{t.open.deal, " New"},
+                                                    {t.open.hit, " Hit"},
+                                                    {t.open.stand, " Stand"},
+                                                    {t.open.doubleDown, " Double"},
+                                                    {t.open.chips, " 5 10 50"}};
     for (const auto &[isOpen, name] : labels)
         open += isOpen ? name : "";
-    return "you " + handShown(t.player) + ", dealer " + handShown(t.dealer) + ", cash " + formatAmount(t.cash) +
-           " bet " + formatAmount(t.bet) + ", open" + (open.empty() ? " nothing" : open) +
+    return "you " + handShown(t.player) + ", dealer " + handShown(t.dealer) + ", cash " + t.cash.text() + " bet " +
+           t.bet.text() + ", open" + (open.empty() ? " nothing" : open) +
            (host.sounds.empty() ? "" : ", heard " + host.sounds) +
            (host.pauses ? ", " + std::to_string(host.pauses) + (host.pauses > 1 ? " pauses" : " pause") : "") +
-           host.said + (t.insYes ? ", insured" : "");
+           host.said + (t.insured ? ", insured" : "");
+}
+
+// "49.5" as money.
+inline Money pounds(const std::string &text)
+{
+    const std::size_t point = text.find('.');
+    const std::string fraction = point == std::string::npos ? "" : (text.substr(point + 1) + "00").substr(0, 2);
+    return Money::pence(std::stoll(text.substr(0, point)) * 100 + (fraction.empty() ? 0 : std::stoll(fraction)));
 }
 
 // Plays a game from a script and describes the table it leaves, as a player reads it.
@@ -102,10 +110,16 @@ inline std::string tableShown(const Table &t, const RecordingHost &host)
 // draw every card the script dealt, "cards left".
 inline std::string playedTable(std::string script, bool soundOn = true)
 {
-    static const std::map<std::string, void (Game::*)()> clicks = {
-        {"£5", &Game::lblBet5Click},     {"£10", &Game::lblBet10Click},     {"£50", &Game::lblBet50Click},
-        {"new", &Game::lblNewClick},     {"deal", &Game::lblNewClick},      {"hit", &Game::lblHitClick},
-        {"stand", &Game::lblStandClick}, {"double", &Game::lblDoubleClick}, {"restart", &Game::newGameClick}};
+    static const std::map<std::string, std::function<void(Game &)>> clicks = {
+        {"£5", [](Game &g) { g.placeChip(kChips[0]); }},
+        {"£10", [](Game &g) { g.placeChip(kChips[1]); }},
+        {"£50", [](Game &g) { g.placeChip(kChips[2]); }},
+        {"new", &Game::deal},
+        {"deal", &Game::deal},
+        {"hit", &Game::hit},
+        {"stand", &Game::stand},
+        {"double", &Game::doubleDown},
+        {"restart", &Game::restart}};
     static const std::map<std::string, InsuranceAnswer> answers = {{"insure-yes", InsuranceAnswer::Yes},
                                                                    {"insure-no", InsuranceAnswer::No},
                                                                    {"insure-close", InsuranceAnswer::Closed}};
@@ -116,7 +130,7 @@ inline std::string playedTable(std::string script, bool soundOn = true)
     host.soundOn = soundOn;
     ScriptedRandom random;
     Table start = Table::fresh();
-    start.cash = 490, start.bet = 10;
+    start.cash = Money::pounds(490), start.bet = Money::pounds(10);
     std::optional<Game> game;
     std::string trouble;
     for (std::size_t i = 0; i < words.size() && trouble.empty(); ++i) {
@@ -126,20 +140,20 @@ inline std::string playedTable(std::string script, bool soundOn = true)
             random.deal({cardNamed(words[++i])});
         const auto click = clicks.find(word);
         if (const std::size_t slash = word.find('/'); slash != std::string::npos) {
-            start.cash = std::stod(word), start.bet = std::stod(word.substr(slash + 1));
+            start.cash = pounds(word.substr(0, slash)), start.bet = pounds(word.substr(slash + 1));
         } else if (word == "was-insured") {
-            start.insYes = true;
+            start.insured = true;
         } else if (answers.contains(word)) {
             host.insuranceAnswer = answers.at(word);
         } else if (word == "restart-in-pause") {
-            host.duringPause = [&game] { game->newGameClick(); }; // the turn ends: no further pause
+            host.duringPause = [&game] { game->restart(); }; // the turn ends: no further pause
         } else if (click == clicks.end()) {
             throw std::invalid_argument("the script says what no player can: " + word);
         } else {
             Game &g = game ? *game : game.emplace(host, random, start);
             try {
                 for (int n = 0; n < std::max(word == "hit" ? cards : 1, 1); ++n)
-                    (g.*click->second)();
+                    click->second(g);
             } catch (const std::logic_error &) { // from the scripted cards
                 trouble = ", drew a card the script did not deal";
             }

@@ -32,7 +32,7 @@ int cardValue(int cardNumber)
 
 int cardRank(int cardNumber) { return (cardNumber - 1) % 13 + 1; }
 
-int cardSuit(int cardNumber) { return (cardNumber - 1) / 13; }
+Suit cardSuit(int cardNumber) { return Suit((cardNumber - 1) / 13); }
 
 int handTotal(const HandValues &values)
 {

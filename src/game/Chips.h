@@ -30,11 +30,12 @@ struct Chip {
     TwipsRect caption;            // the caption "£5"
 };
 
-// The chips from left to right, in their Tab order.
-inline constexpr std::array<Chip, 3> kChips{{
+// The chips from left to right, in their Tab order. The window lays out, binds and opens every row:
+// a new chip is a row here, and room for it below the felt.
+inline constexpr auto kChips = std::to_array<Chip>({
     {Money::pounds(5), '1', "lblBet5", "Label3", {120, 5400, 735, 675}, {120, 5400, 735, 735}},
     {Money::pounds(10), '2', "lblBet10", "Label5", {960, 5400, 975, 600}, {960, 5400, 975, 735}},
     {Money::pounds(50), '3', "lblBet50", "Label1", {2040, 5400, 975, 615}, {2040, 5400, 975, 735}},
-}};
+});
 
 } // namespace quellard

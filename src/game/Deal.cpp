@@ -31,9 +31,9 @@ void Game::deal()
     t.open.chips = false;
     // 5. The further slots of both hands go; the first two player slots and the dealer's first are
     //    dealt over next.
-    for (std::size_t i = 2; i < 7; ++i)
+    for (std::size_t i = 2; i < kSlotsPerHand; ++i)
         t.player.cardSlots[i].visible = false;
-    for (std::size_t i = 1; i < 7; ++i)
+    for (std::size_t i = 1; i < kSlotsPerHand; ++i)
         t.dealer.cardSlots[i].visible = false;
     // 6. A fresh shuffle for every game.
     m_random.reseedFromClock();

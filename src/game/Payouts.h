@@ -20,10 +20,10 @@ enum class Payout {
 constexpr Money paidBack(Payout payout, Money bet)
 {
     switch (payout) {
-    case Payout::Push: return bet;                   // the stake back
-    case Payout::Win: return bet.times(2);           // the stake and even money
-    case Payout::Blackjack: return bet.times(5, 2);  // the stake and 3 to 2
-    case Payout::Insurance: return bet.times(3, 2);  // the premium back and 2 to 1 on it
+    case Payout::Push: return bet;                  // the stake back
+    case Payout::Win: return bet.times(2);          // the stake and even money
+    case Payout::Blackjack: return bet.times(5, 2); // the stake and 3 to 2
+    case Payout::Insurance: return bet.times(3, 2); // the premium back and 2 to 1 on it
     }
     return Money();
 }

@@ -32,7 +32,7 @@ struct CardSlot {
 // this game in each (PlayCard1..7 or ComCard1..7, 0 where the slot holds none) and the total shown
 // beside the cards (lblPlay or lblCom).
 struct Hand {
-    std::array<CardSlot, 7> cardSlots{};
+    std::array<CardSlot, kSlotsPerHand> cardSlots{};
     HandValues values{};
     int total = 0;
 

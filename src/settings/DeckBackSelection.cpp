@@ -3,6 +3,7 @@
 
 #include "settings/DeckBackSelection.h"
 
+#include "settings/AsciiCase.h"
 #include "settings/FileChecks.h"
 
 #include <optional>
@@ -11,19 +12,10 @@ namespace quellard {
 
 namespace {
 
-std::string lowerCase(std::string_view text)
-{
-    std::string lower(text);
-    for (char &c : lower)
-        if (c >= 'A' && c <= 'Z')
-            c = char(c - 'A' + 'a');
-    return lower;
-}
-
 std::optional<std::size_t> deckBackNamed(std::string_view fileName)
 {
     for (std::size_t i = 0; i < kDeckBacks.size(); ++i)
-        if (kDeckBacks[i].fileName == fileName)
+        if (equalIgnoringCase(kDeckBacks[i].fileName, fileName))
             return i;
     return std::nullopt;
 }
@@ -89,7 +81,7 @@ void DeckBackSelection::optionsMenuOpened()
         return;
     }
     // A name typed into the file in capitals still picks its item. An unknown name changes nothing.
-    const std::optional<std::size_t> chosen = deckBackNamed(lowerCase(stored));
+    const std::optional<std::size_t> chosen = deckBackNamed(stored);
     if (!chosen)
         return;
     m_view.setTick(*chosen, true);

@@ -16,8 +16,9 @@ struct DeckBack {
     std::string_view fileName; // the picture in the images folder, also the value stored
 };
 
-// The seven card backs in menu order; the Default item comes first, then a separator, then the rest.
-inline constexpr std::array<DeckBack, 7> kDeckBacks{{
+// The card backs in menu order; the Default item comes first, then a separator, then the rest. The
+// menu, its ticks and the stored choice all follow this list: a new back is a row here and its picture.
+inline constexpr auto kDeckBacks = std::to_array<DeckBack>({
     {"mnuDefault", "Default", "imgdefault.gif"},
     {"mnuRomanWall", "Roman Wall", "imgroman_wall.gif"},
     {"mnuTyneBridge", "Tyne Bridge", "imgtyne_bridge.gif"},
@@ -25,7 +26,7 @@ inline constexpr std::array<DeckBack, 7> kDeckBacks{{
     {"mnuLake", "Lake", "imglake.gif"},
     {"mnuMarine", "Marine Life", "imgmarine.gif"},
     {"mnuBruce_Almighty", "Bruce Almighty", "imgbruce_almighty.gif"},
-}};
+});
 
 inline constexpr std::size_t kDefaultDeckBack = 0;
 

@@ -3,6 +3,8 @@
 
 #include "settings/FileChecks.h"
 
+#include "settings/AsciiCase.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <filesystem>
@@ -27,17 +29,6 @@ bool fileExists(const std::string &path)
     return std::filesystem::is_regular_file(p, error);
 }
 
-namespace {
-
-bool sameNameIgnoringCase(std::string_view a, std::string_view b)
-{
-    auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(), [&](char x, char y) { return lower(x) == lower(y); });
-}
-
-} // namespace
-
 std::string findIgnoringCase(const std::string &path)
 {
     if (isBlank(path) || fileExists(path))
@@ -48,7 +39,7 @@ std::string findIgnoringCase(const std::string &path)
     std::string found;
     for (const auto &entry : std::filesystem::directory_iterator(p.parent_path(), error)) {
         const std::string name = entry.path().filename().string();
-        if (sameNameIgnoringCase(name, wanted) && fileExists(entry.path().string()) && (found.empty() || name < found))
+        if (equalIgnoringCase(name, wanted) && fileExists(entry.path().string()) && (found.empty() || name < found))
             found = name;
     }
     return found.empty() ? path : (p.parent_path() / found).string();

@@ -3,6 +3,7 @@
 
 #include "settings/IniText.h"
 
+#include "settings/AsciiCase.h"
 #include <algorithm>
 #include <cstddef>
 
@@ -26,18 +27,6 @@ std::string_view trimmed(std::string_view text, std::string_view blanks = kBlank
 
 // The caller's section and key names lose only the spaces around them.
 std::string_view callersName(std::string_view name) { return trimmed(name, " "); }
-
-char lowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c; }
-
-bool sameName(std::string_view a, std::string_view b)
-{
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (lowerAscii(a[i]) != lowerAscii(b[i]))
-            return false;
-    return true;
-}
 
 std::string_view unquoted(std::string_view value)
 {
@@ -139,13 +128,13 @@ KeyPlace findKey(std::string_view text, std::string_view section, std::string_vi
         if (line.kind == LineKind::Section) {
             if (place.sectionFound)
                 break;
-            if (sameName(line.name, section)) {
+            if (equalIgnoringCase(line.name, section)) {
                 place.sectionFound = true;
                 place.lastLine = line;
             }
         } else if (place.sectionFound && line.kind == LineKind::Key) {
             place.lastLine = line;
-            if (sameName(line.name, key)) {
+            if (equalIgnoringCase(line.name, key)) {
                 place.keyLine = line;
                 break;
             }

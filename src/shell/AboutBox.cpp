@@ -130,8 +130,7 @@ QString AboutBox::versionText()
 }
 
 AboutBox::AboutBox(QWidget *owner, UrlOpener opener)
-    : QDialog(owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                         Qt::WindowCloseButtonHint),
+    : QDialog(owner, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       m_opener(std::move(opener))
 {
     setObjectName(QStringLiteral("frmAbout"));

@@ -3,21 +3,25 @@
 
 #pragma once
 
+#include "game/CardRules.h"
+
 #include <QColor>
 #include <QPointF>
+#include <QSize>
 
 // What the parts of a card face share: the grid they are drawn on, the suits and the inks.
 namespace quellard::cardart {
 
-// The whole face is laid out on a 73 x 98 grid, the card's size at scale 1. The painter maps that
-// grid onto the requested physical pixels, so a face for a high-density screen is drawn at its full
-// resolution instead of being enlarged from a small bitmap.
-inline constexpr qreal kGridWidth = 73.0;
-inline constexpr qreal kGridHeight = 98.0;
-inline constexpr QPointF kGridCentre{kGridWidth / 2, kGridHeight / 2};
+// A card's picture at scale 1, a face as much as a back: 73 x 98. A slot on the table is a row
+// shorter (73 x 97) and shows all but the picture's last row, as the backs' own pictures have it.
+inline constexpr QSize kCardSize{73, 98};
 
-enum Suit { Clubs = 0, Diamonds = 1, Hearts = 2, Spades = 3 };
-enum CourtRank { Jack = 11, Queen = 12, King = 13 };
+// The whole face is laid out on a grid of the card's size. The painter maps that grid onto the
+// requested physical pixels, so a face for a high-density screen is drawn at its full resolution
+// instead of being enlarged from a small bitmap.
+inline constexpr qreal kGridWidth = kCardSize.width();
+inline constexpr qreal kGridHeight = kCardSize.height();
+inline constexpr QPointF kGridCentre{kGridWidth / 2, kGridHeight / 2};
 
 inline const QColor kRedInk{0xc8, 0x10, 0x2e};
 inline const QColor kRedOutline{0x8a, 0x0a, 0x1e};
@@ -27,5 +31,4 @@ inline const QColor kGold{0xe0, 0xa8, 0x20};
 inline const QColor kBlue{0x1f, 0x4e, 0x9c};
 inline const QColor kParchment{0xfc, 0xf6, 0xe4};
 
-inline bool isRedSuit(int suit) { return suit == Hearts || suit == Diamonds; }
 } // namespace quellard::cardart

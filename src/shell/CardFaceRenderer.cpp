@@ -24,8 +24,8 @@ using namespace cardart;
 QPixmap renderFace(int cardNumber, QSize physicalSize, qreal devicePixelRatio)
 {
     const int rank = cardRank(cardNumber);
-    const int suit = cardSuit(cardNumber);
-    const QColor &ink = isRedSuit(suit) ? kRedInk : kBlackInk;
+    const Suit suit = cardSuit(cardNumber);
+    const QColor &ink = isRed(suit) ? kRedInk : kBlackInk;
 
     // Transparent outside the rounded corners, so the felt shows there.
     QImage image(physicalSize, QImage::Format_ARGB32_Premultiplied);
@@ -43,7 +43,7 @@ QPixmap renderFace(int cardNumber, QSize physicalSize, qreal devicePixelRatio)
 
         if (rank == 1)
             drawAce(painter, suit, ink);
-        else if (rank >= Jack)
+        else if (rank >= kJack)
             drawCourt(painter, rank, suit, ink);
         else
             drawPips(painter, rank, suit, ink);
@@ -102,12 +102,9 @@ QString CardFaceRenderer::cardName(int cardNumber)
 {
     if (cardNumber < 1 || cardNumber > kCardsInPack)
         return {};
-    static const std::array<const char *, 13> ranks{"Ace",   "Two",  "Three", "Four", "Five",  "Six", "Seven",
-                                                    "Eight", "Nine", "Ten",   "Jack", "Queen", "King"};
-    static const std::array<const char *, 4> suits{"clubs", "diamonds", "hearts", "spades"};
-    return QStringLiteral("%1 of %2")
-        .arg(QLatin1String(ranks[static_cast<std::size_t>(cardRank(cardNumber) - 1)]),
-             QLatin1String(suits[static_cast<std::size_t>(cardSuit(cardNumber))]));
+    const std::string_view rank = kRankNames[std::size_t(cardRank(cardNumber) - 1)];
+    const std::string_view suit = kSuitNames[std::size_t(cardSuit(cardNumber))];
+    return QStringLiteral("%1 of %2").arg(QLatin1String(rank), QLatin1String(suit));
 }
 
 } // namespace quellard

@@ -13,14 +13,11 @@ namespace quellard {
 // sharp at any display scale. Faces are cached; use from the user-interface thread only.
 class CardFaceRenderer {
 public:
-    // The size of a card slot on the table, in device-independent pixels.
-    static constexpr QSize kCardSize{73, 98};
-
     // The face of card number 1..52 at a logical size, drawn for the given device pixel ratio:
     // the pixmap has logicalSize * devicePixelRatio physical pixels and carries that ratio.
     // A card number outside 1..52, an empty size or a ratio that is not positive gives a null
     // pixmap. The same request returns the same cached pixmap.
-    static QPixmap face(int cardNumber, QSize logicalSize = kCardSize, qreal devicePixelRatio = 1.0);
+    static QPixmap face(int cardNumber, QSize logicalSize, qreal devicePixelRatio = 1.0);
 
     // "Ace of spades", "Seven of hearts", "Queen of diamonds"; empty outside 1..52.
     static QString cardName(int cardNumber);

@@ -3,6 +3,7 @@
 
 #include "shell/CardSlotWidget.h"
 
+#include "shell/CardArt.h"
 #include "shell/CardFaceRenderer.h"
 
 #include <QPainter>
@@ -17,7 +18,7 @@ CardSlotWidget::CardSlotWidget(const QString &name, const QRect &geometry, const
     setGeometry(geometry);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_NoMousePropagation);
-    setAccessibleName(tr("Empty card slot"));
+    setAccessibleName(QStringLiteral("Empty card slot"));
 }
 
 void CardSlotWidget::show(SlotFace face, int cardNumber)
@@ -29,8 +30,8 @@ void CardSlotWidget::show(SlotFace face, int cardNumber)
     m_face = face;
     m_cardNumber = cardNumber;
     switch (face) {
-    case SlotFace::Empty: setAccessibleName(tr("Empty card slot")); break;
-    case SlotFace::CardBack: setAccessibleName(tr("Face-down card")); break;
+    case SlotFace::Empty: setAccessibleName(QStringLiteral("Empty card slot")); break;
+    case SlotFace::CardBack: setAccessibleName(QStringLiteral("Face-down card")); break;
     case SlotFace::CardFace: setAccessibleName(CardFaceRenderer::cardName(cardNumber)); break;
     }
     update();
@@ -49,7 +50,8 @@ void CardSlotWidget::paintEvent(QPaintEvent *)
         painter.drawPixmap(QPoint(0, 0), m_cardBack);
         break;
     case SlotFace::CardFace:
-        painter.drawPixmap(QPoint(0, 0), CardFaceRenderer::face(m_cardNumber, size(), devicePixelRatioF()));
+        // A face is drawn at the card's own size, as a back is, and the slot shows what fits.
+        painter.drawPixmap(QPoint(0, 0), CardFaceRenderer::face(m_cardNumber, cardart::kCardSize, devicePixelRatioF()));
         break;
     }
 }

@@ -154,15 +154,15 @@ void drawJacksCap(QPainter &painter, const CourtInks &inks)
     drawJewel(painter, {22, 20}, 5.0, inks.ink, inks); // the brooch holding the feather
 }
 
-void drawCourtHalf(QPainter &painter, int rank, int suit, const CourtInks &inks)
+void drawCourtHalf(QPainter &painter, int rank, Suit suit, const CourtInks &inks)
 {
     // Coordinates from the card's centre; this half spans the frame's upper part.
     painter.save();
     painter.translate(0, -26.5);
     painter.scale(0.31, 0.31);
     switch (rank) {
-    case Jack: drawJacksCap(painter, inks); break;
-    case Queen: drawQueensTiara(painter, inks); break;
+    case kJack: drawJacksCap(painter, inks); break;
+    case kQueen: drawQueensTiara(painter, inks); break;
     default: drawKingsCrown(painter, inks); break;
     }
     painter.restore();
@@ -174,9 +174,9 @@ void drawCourtHalf(QPainter &painter, int rank, int suit, const CourtInks &inks)
 
 } // namespace
 
-void drawCourt(QPainter &painter, int rank, int suit, const QColor &ink)
+void drawCourt(QPainter &painter, int rank, Suit suit, const QColor &ink)
 {
-    const CourtInks inks{ink, isRedSuit(suit) ? kRedOutline : kBlackInk};
+    const CourtInks inks{ink, isRed(suit) ? kRedOutline : kBlackInk};
 
     painter.setPen(QPen(kBlue, 1.2));
     painter.setBrush(kParchment);

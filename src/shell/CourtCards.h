@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "game/CardRules.h"
+
 class QColor;
 class QPainter;
 
@@ -10,6 +12,6 @@ namespace quellard::cardart {
 
 // A jack, queen or king (rank 11 to 13): a framed panel with the court's headwear, letter and suit
 // signs, painted twice, the lower half turned round.
-void drawCourt(QPainter &painter, int rank, int suit, const QColor &ink);
+void drawCourt(QPainter &painter, int rank, Suit suit, const QColor &ink);
 
 } // namespace quellard::cardart

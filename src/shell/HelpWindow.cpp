@@ -70,8 +70,7 @@ QStringList rulesLines()
 } // namespace
 
 HelpWindow::HelpWindow(QWidget *owner)
-    : QDialog(owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                         Qt::WindowCloseButtonHint)
+    : QDialog(owner, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("BJHelp"));
     setWindowTitle(QStringLiteral("Help"));

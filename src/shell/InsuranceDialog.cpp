@@ -13,8 +13,7 @@
 namespace quellard {
 
 InsuranceDialog::InsuranceDialog(std::function<void(InsuranceAnswer)> answer, QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-                          Qt::MSWindowsFixedSizeDialogHint),
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       m_answer(std::move(answer))
 {
     setObjectName(QStringLiteral("BJInsur"));

@@ -88,7 +88,7 @@ QPainterPath clubShape()
     return top.united(left).united(right).united(middle).united(stem).simplified();
 }
 
-const QPainterPath &suitShape(int suit)
+const QPainterPath &suitShape(Suit suit)
 {
     static const std::array<QPainterPath, 4> shapes{clubShape(), diamondShape(), heartShape(), spadeShape()};
     return shapes[static_cast<std::size_t>(suit)];
@@ -96,7 +96,7 @@ const QPainterPath &suitShape(int suit)
 
 } // namespace
 
-void drawSuitSymbol(QPainter &painter, int suit, QPointF centre, QSizeF size, bool upsideDown, const QColor &ink)
+void drawSuitSymbol(QPainter &painter, Suit suit, QPointF centre, QSizeF size, bool upsideDown, const QColor &ink)
 {
     painter.save();
     painter.translate(centre);
@@ -130,16 +130,7 @@ QPainterPath lettering(const QString &text, qreal inkHeight, qreal maxWidth)
     return fit.map(path);
 }
 
-QString rankLabel(int rank)
-{
-    switch (rank) {
-    case 1: return QStringLiteral("A");
-    case Jack: return QStringLiteral("J");
-    case Queen: return QStringLiteral("Q");
-    case King: return QStringLiteral("K");
-    default: return QString::number(rank);
-    }
-}
+QString rankLabel(int rank) { return QString::fromLatin1(kRankSymbols[std::size_t(rank - 1)]); }
 
 // ---- Corner indices -----------------------------------------------------------------------------
 
@@ -147,7 +138,7 @@ namespace {
 
 // The rank over a small suit sign, tucked into the corner. It lies within the leftmost 15 units so
 // that it stays readable where the next card of a hand overlaps this one.
-void drawIndex(QPainter &painter, int rank, int suit, const QColor &ink)
+void drawIndex(QPainter &painter, int rank, Suit suit, const QColor &ink)
 {
     painter.fillPath(lettering(rankLabel(rank), 10.0, 11.0).translated(8.0, 10.0), ink);
     drawSuitSymbol(painter, suit, {8.0, 22.0}, {8.0, 8.5}, false, ink);
@@ -155,7 +146,7 @@ void drawIndex(QPainter &painter, int rank, int suit, const QColor &ink)
 
 } // namespace
 
-void drawCornerIndices(QPainter &painter, int rank, int suit, const QColor &ink)
+void drawCornerIndices(QPainter &painter, int rank, Suit suit, const QColor &ink)
 {
     drawIndex(painter, rank, suit, ink);
     // The opposite corner is the same index turned half round, readable from the other side.
@@ -210,7 +201,7 @@ std::vector<QPointF> pipLayout(int rank)
 
 } // namespace
 
-void drawPips(QPainter &painter, int rank, int suit, const QColor &ink)
+void drawPips(QPainter &painter, int rank, Suit suit, const QColor &ink)
 {
     for (const QPointF &pip : pipLayout(rank)) {
         // Pips below the middle row face the other way, so the card reads the same either way up.
@@ -218,7 +209,7 @@ void drawPips(QPainter &painter, int rank, int suit, const QColor &ink)
     }
 }
 
-void drawAce(QPainter &painter, int suit, const QColor &ink)
+void drawAce(QPainter &painter, Suit suit, const QColor &ink)
 {
     drawSuitSymbol(painter, suit, kGridCentre, {32.0, 34.0}, false, ink);
 }

@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "game/CardRules.h"
+
 #include <QPainterPath>
 #include <QPointF>
 #include <QSizeF>
@@ -16,7 +18,7 @@ class QPainter;
 namespace quellard::cardart {
 
 // A suit sign of the given size centred on `centre`, point or stem downwards unless turned round.
-void drawSuitSymbol(QPainter &painter, int suit, QPointF centre, QSizeF size, bool upsideDown, const QColor &ink);
+void drawSuitSymbol(QPainter &painter, Suit suit, QPointF centre, QSizeF size, bool upsideDown, const QColor &ink);
 
 // The outline of a bold serif text, scaled so that its ink is exactly `inkHeight` tall and at most
 // `maxWidth` wide, centred on the origin.
@@ -26,10 +28,10 @@ QPainterPath lettering(const QString &text, qreal inkHeight, qreal maxWidth);
 QString rankLabel(int rank);
 
 // The rank over a small suit sign in the top left corner, and turned half round in the bottom right.
-void drawCornerIndices(QPainter &painter, int rank, int suit, const QColor &ink);
+void drawCornerIndices(QPainter &painter, int rank, Suit suit, const QColor &ink);
 
 // The number cards' pips in their classic layouts, and the ace's one large sign.
-void drawPips(QPainter &painter, int rank, int suit, const QColor &ink);
-void drawAce(QPainter &painter, int suit, const QColor &ink);
+void drawPips(QPainter &painter, int rank, Suit suit, const QColor &ink);
+void drawAce(QPainter &painter, Suit suit, const QColor &ink);
 
 } // namespace quellard::cardart

@@ -58,7 +58,7 @@ void layOutFelt(QWidget *form, TableControls &c)
 // The cards: each slot overlaps the one before it and leaves 360 twips of it showing.
 void layOutCards(QWidget *form, TableControls &c, const QPixmap &cardBack)
 {
-    for (int n = 0; n < 7; ++n) {
+    for (int n = 0; n < int(kSlotsPerHand); ++n) {
         const int left = 2520 + 360 * n;
         c.picCom[std::size_t(n)] =
             new CardSlotWidget(QStringLiteral("PicCom%1").arg(n + 1), twipsRect(left, 480, 1095, 1455), cardBack, form);
@@ -67,7 +67,7 @@ void layOutCards(QWidget *form, TableControls &c, const QPixmap &cardBack)
     }
     c.picBack = new CardSlotWidget(QStringLiteral("PicBack"), twipsRect(600, 2040, 1095, 1455), cardBack, form);
     c.picBack->show(SlotFace::CardBack, 0);
-    c.picBack->setAccessibleName(QObject::tr("Deck"));
+    c.picBack->setAccessibleName(QStringLiteral("Deck"));
 }
 
 // The totals beside each hand, the bet and the cash.

@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "game/CardRules.h"
 #include "game/Chips.h"
 
 #include <QList>
@@ -21,8 +22,8 @@ class FilledShape;
 // The table window's controls, laid out on the form at their fixed positions.
 struct TableControls {
     FilledShape *felt = nullptr; // Shape1
-    std::array<CardSlotWidget *, 7> picCom{};
-    std::array<CardSlotWidget *, 7> picPlay{};
+    std::array<CardSlotWidget *, kSlotsPerHand> picCom{};
+    std::array<CardSlotWidget *, kSlotsPerHand> picPlay{};
     CardSlotWidget *picBack = nullptr;
 
     QLabel *lblCom = nullptr;

@@ -183,8 +183,8 @@ void TableWindow::render()
     nameAmount(c.lblBet, QStringLiteral("Your bet: £%1").arg(bet));
     nameAmount(c.lblPlay, QStringLiteral("Your total: %1").arg(playerTotal));
     nameAmount(c.lblCom, QStringLiteral("Dealer's total: %1").arg(dealerTotal));
-    auto showHand = [](const std::array<CardSlotWidget *, 7> &widgets, const Hand &hand) {
-        for (int i = 0; i < 7; ++i) {
+    auto showHand = [](const std::array<CardSlotWidget *, kSlotsPerHand> &widgets, const Hand &hand) {
+        for (std::size_t i = 0; i < kSlotsPerHand; ++i) {
             const CardSlot &slot = hand.cardSlots[i];
             widgets[i]->show(slot.face, slot.cardNumber);
             widgets[i]->setVisible(slot.visible);

@@ -3,6 +3,7 @@
 
 // The 52 card faces: each its own, in its suit's ink, with the right number of pips or a court
 // picture in the middle, drawn sharp at the display's scale.
+#include "shell/CardArt.h"
 #include "shell/CardFaceRenderer.h"
 
 #include <QHash>
@@ -55,7 +56,7 @@ private slots:
             QHash<QByteArray, int> seen;
             auto region = [scale](QRect r) { return QRect(r.topLeft() * scale, r.size() * scale); };
             for (int card = 1; card <= 52; ++card) {
-                const QImage image = CardFaceRenderer::face(card, CardFaceRenderer::kCardSize, scale)
+                const QImage image = CardFaceRenderer::face(card, quellard::cardart::kCardSize, scale)
                                          .toImage()
                                          .convertToFormat(QImage::Format_ARGB32);
                 const QString which = QStringLiteral("card %1 at scale %2").arg(card).arg(scale);
@@ -107,9 +108,9 @@ private slots:
     // rounding up, and the same request is served from the cache.
     void facesAreDrawnForTheDisplayScale()
     {
-        const QPixmap face = CardFaceRenderer::face(27, CardFaceRenderer::kCardSize, 1.5);
+        const QPixmap face = CardFaceRenderer::face(27, quellard::cardart::kCardSize, 1.5);
         QVERIFY(face.size() == QSize(110, 147) && face.devicePixelRatio() == 1.5);
-        QCOMPARE(CardFaceRenderer::face(27, CardFaceRenderer::kCardSize, 1.5).cacheKey(), face.cacheKey());
+        QCOMPARE(CardFaceRenderer::face(27, quellard::cardart::kCardSize, 1.5).cacheKey(), face.cacheKey());
     }
 };
 

@@ -45,16 +45,16 @@ struct RecordingHost : Host {
     void tableChanged() override {}
 };
 
-inline const std::string kRanks[] = {"A", "2", "3", "4", "5", "6", "7", "8", "9", "10", "J", "Q", "K"};
-
 // A card by its rank, then its suit: "A", "10", "Kh" (clubs unless d, h or s follows); 0 for a word.
 inline int cardNamed(std::string name)
 {
     const std::size_t suit = name.size() > 1 ? std::string("cdhs").find(name.back()) : std::string::npos;
     if (suit != std::string::npos)
         name.pop_back();
-    const auto rank = std::find(std::begin(kRanks), std::end(kRanks), name);
-    return rank == std::end(kRanks) ? 0 : card(int(rank - kRanks) + 1, suit == std::string::npos ? 0 : int(suit));
+    const auto rank = std::find(kRankSymbols.begin(), kRankSymbols.end(), name);
+    return rank == kRankSymbols.end()
+               ? 0
+               : card(int(rank - kRankSymbols.begin()) + 1, suit == std::string::npos ? 0 : int(suit));
 }
 
 // One side of the table as it shows: the visible slots ("#" face down, "_" empty) and its total.
@@ -63,10 +63,11 @@ inline std::string handShown(const Hand &hand)
     std::string shown;
     for (const CardSlot &slot : hand.cardSlots)
         if (slot.visible)
-            shown += (slot.face == SlotFace::CardFace   ? kRanks[(slot.cardNumber - 1) % 13]
-                      : slot.face == SlotFace::CardBack ? "#"
-                                                        : "_") +
-                     " ";
+            shown +=
+                (slot.face == SlotFace::CardFace ? std::string(kRankSymbols[std::size_t(cardRank(slot.cardNumber) - 1)])
+                 : slot.face == SlotFace::CardBack ? "#"
+                                                   : "_") +
+                " ";
     return shown + "= " + std::to_string(hand.total);
 }
 

@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "game/CardRules.h"
+
 #include "game/RandomSource.h"
 
 #include <deque>
@@ -32,7 +34,6 @@ private:
 };
 
 // Card numbers by what they show, for readable scripts: suit 0 clubs, 1 diamonds, 2 hearts, 3 spades.
-constexpr int card(int rank, int suit = 0) { return suit * 13 + rank; }
-constexpr int kAce = 1, kQueen = 12, kKing = 13;
+constexpr int card(int rank, int suit = 0) { return cardNumberOf(rank, Suit(suit)); }
 
 } // namespace quellard::testing

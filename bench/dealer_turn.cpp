@@ -7,9 +7,9 @@
 // exits 1 when it is 2 % or more.
 //
 //   dealer_turn [rounds]      (default 3; runs on whatever platform QT_QPA_PLATFORM names)
-#include "shell/ClickLabel.h"
-#include "shell/TableWindow.h"
 #include "shell/sound/SoundPort.h"
+#include "shell/table/ClickLabel.h"
+#include "shell/table/TableWindow.h"
 #include "support/ScriptedRandom.h"
 
 #include <QApplication>

@@ -2,8 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "shell/ApplicationSetup.h"
+#include "shell/ExecutableFolder.h"
 #include "shell/FirstPaintReport.h"
-#include "shell/TableWindow.h"
+#include "shell/table/TableWindow.h"
 
 #include <QApplication>
 
@@ -11,7 +12,7 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     quellard::setUpApplication();
-    quellard::TableWindow window;
+    quellard::TableWindow window({.appFolder = quellard::executableFolder()});
     // Closing the table ends the program at once, also from inside a dealer's pause.
     QObject::connect(&window, &quellard::TableWindow::unloaded, &app, [] { QCoreApplication::exit(0); });
     window.formLoad();

@@ -3,8 +3,8 @@
 
 // The 52 card faces: each its own, in its suit's ink, with the right number of pips or a court
 // picture in the middle, drawn sharp at the display's scale.
-#include "shell/CardArt.h"
-#include "shell/CardFaceRenderer.h"
+#include "shell/cards/CardArt.h"
+#include "shell/cards/CardFaceRenderer.h"
 
 #include <QHash>
 #include <QtTest>

@@ -6,10 +6,10 @@
 // player against a sound server of the test's own: what it plays is heard, a new sound cuts off the
 // old, a sound file that is not whole never reaches the server, and however broken the files, or
 // gone the server, playing never holds up the game.
-#include "shell/CardSlotWidget.h"
 #include "shell/ExecutableFolder.h"
 #include "shell/sound/SoundPlayer.h"
 #include "shell/sound/WavFile.h"
+#include "shell/table/CardSlotWidget.h"
 #include "support/TableWindowHarness.h"
 #include "support/TestSoundServer.h"
 

@@ -8,8 +8,8 @@
 // more; the sounds are the events' own. QUELLARD_PLAY_SEED chooses the run, QUELLARD_PLAY_ACTIONS
 // its length (`make soak` plays a long one); a failure names the seed and the action.
 #include "game/CardRules.h"
-#include "shell/CardSlotWidget.h"
-#include "shell/InsuranceDialog.h"
+#include "shell/dialogs/InsuranceDialog.h"
+#include "shell/table/CardSlotWidget.h"
 #include "support/TableWindowHarness.h"
 
 #include <QAction>

@@ -4,9 +4,9 @@
 // Games through the real window: every message box the player can meet, the insurance question,
 // the dealer's pauses, restarting or closing in the middle of the dealer's turn, and games played
 // with keys alone.
-#include "shell/CardSlotWidget.h"
-#include "shell/InsuranceDialog.h"
-#include "shell/PlayerMessages.h"
+#include "shell/dialogs/InsuranceDialog.h"
+#include "shell/dialogs/PlayerMessages.h"
+#include "shell/table/CardSlotWidget.h"
 #include "support/TableWindowHarness.h"
 
 #include <QAction>

@@ -5,9 +5,9 @@
 // the hand cursor, what a screen reader finds, the menus and their ticks, the Help menu's rules
 // window, About box and web addresses, and closing.
 #include "shell/ApplicationSetup.h"
-#include "shell/CardSlotWidget.h"
-#include "shell/FilledShape.h"
-#include "shell/HelpMenu.h"
+#include "shell/dialogs/HelpMenu.h"
+#include "shell/table/CardSlotWidget.h"
+#include "shell/table/FilledShape.h"
 #include "support/TableWindowHarness.h"
 
 #include <QAction>

@@ -3,9 +3,9 @@
 
 #pragma once
 
-#include "shell/ClickLabel.h"
-#include "shell/TableWindow.h"
 #include "shell/sound/SoundPort.h"
+#include "shell/table/ClickLabel.h"
+#include "shell/table/TableWindow.h"
 #include "support/ScriptedRandom.h"
 
 #include <QAbstractButton>

@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 The Quellard developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "shell/TableMenus.h"
+#include "shell/dialogs/TableMenus.h"
 
 #include "settings/DeckBacks.h"
-#include "shell/MenuTickStyle.h"
+#include "shell/dialogs/MenuTickStyle.h"
 
 #include <QAction>
 #include <QMainWindow>

@@ -1,11 +1,11 @@
 // SPDX-FileCopyrightText: 2026 The Quellard developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "shell/HoverHighlight.h"
+#include "shell/table/HoverHighlight.h"
 
-#include "shell/ClickLabel.h"
-#include "shell/FilledShape.h"
-#include "shell/Look.h"
+#include "shell/look/Look.h"
+#include "shell/table/ClickLabel.h"
+#include "shell/table/FilledShape.h"
 
 #include <QEvent>
 

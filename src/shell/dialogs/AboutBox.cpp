@@ -1,11 +1,11 @@
 // SPDX-FileCopyrightText: 2026 The Quellard developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "shell/AboutBox.h"
+#include "shell/dialogs/AboutBox.h"
 
-#include "shell/Look.h"
-#include "shell/ScreenPlacement.h"
-#include "shell/WebAddresses.h"
+#include "shell/dialogs/WebAddresses.h"
+#include "shell/look/Look.h"
+#include "shell/look/ScreenPlacement.h"
 
 #include <QEvent>
 #include <QFrame>

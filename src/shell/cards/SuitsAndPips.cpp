@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Quellard developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "shell/SuitsAndPips.h"
+#include "shell/cards/SuitsAndPips.h"
 
-#include "shell/CardArt.h"
+#include "shell/cards/CardArt.h"
 
 #include <QPainter>
 #include <QTransform>

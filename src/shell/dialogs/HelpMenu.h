@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "shell/DesktopOpener.h"
+#include "shell/dialogs/DesktopOpener.h"
 
 #include <QObject>
 #include <QPointer>

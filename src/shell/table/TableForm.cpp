@@ -1,19 +1,13 @@
 // SPDX-FileCopyrightText: 2026 The Quellard developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "shell/TableForm.h"
+#include "shell/table/TableForm.h"
 
-#include "shell/CardSlotWidget.h"
-#include "shell/TableAccessibility.h"
+#include "shell/table/CardSlotWidget.h"
 
 namespace quellard {
 
-TableForm::TableForm(QWidget *parent) : QWidget(parent)
-{
-    // The table's interfaces must be known before anything asks for one; interfaces are made once
-    // per object and kept.
-    installTableAccessibility();
-}
+TableForm::TableForm(QWidget *parent) : QWidget(parent) {}
 
 void TableForm::setReadingOrder(const QList<QWidget *> &controls)
 {

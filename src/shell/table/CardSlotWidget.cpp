@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 The Quellard developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "shell/CardSlotWidget.h"
+#include "shell/table/CardSlotWidget.h"
 
-#include "shell/CardArt.h"
-#include "shell/CardFaceRenderer.h"
+#include "shell/cards/CardArt.h"
+#include "shell/cards/CardFaceRenderer.h"
 
 #include <QPainter>
 

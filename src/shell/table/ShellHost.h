@@ -4,7 +4,7 @@
 #pragma once
 
 #include "game/Host.h"
-#include "shell/PlayerMessages.h"
+#include "shell/dialogs/PlayerMessages.h"
 
 #include <QPointer>
 #include <functional>

@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 The Quellard developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "shell/CourtCards.h"
+#include "shell/cards/CourtCards.h"
 
-#include "shell/CardArt.h"
-#include "shell/SuitsAndPips.h"
+#include "shell/cards/CardArt.h"
+#include "shell/cards/SuitsAndPips.h"
 
 #include <QPainter>
 #include <QPainterPath>

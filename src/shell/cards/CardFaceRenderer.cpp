@@ -1,12 +1,12 @@
 // SPDX-FileCopyrightText: 2026 The Quellard developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "shell/CardFaceRenderer.h"
+#include "shell/cards/CardFaceRenderer.h"
 
 #include "game/CardRules.h"
-#include "shell/CardArt.h"
-#include "shell/CourtCards.h"
-#include "shell/SuitsAndPips.h"
+#include "shell/cards/CardArt.h"
+#include "shell/cards/CourtCards.h"
+#include "shell/cards/SuitsAndPips.h"
 
 #include <QCoreApplication>
 #include <QImage>

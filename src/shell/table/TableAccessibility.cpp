@@ -1,11 +1,11 @@
 // SPDX-FileCopyrightText: 2026 The Quellard developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "shell/TableAccessibility.h"
+#include "shell/table/TableAccessibility.h"
 
-#include "shell/CardSlotWidget.h"
-#include "shell/ClickLabel.h"
-#include "shell/TableForm.h"
+#include "shell/table/CardSlotWidget.h"
+#include "shell/table/ClickLabel.h"
+#include "shell/table/TableForm.h"
 
 #include <QAccessibleWidget>
 

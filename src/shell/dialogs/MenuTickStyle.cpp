@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Quellard developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "shell/MenuTickStyle.h"
+#include "shell/dialogs/MenuTickStyle.h"
 
 #include <QPainter>
 #include <QPainterPath>

@@ -1,18 +1,18 @@
 // SPDX-FileCopyrightText: 2026 The Quellard developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "shell/TableWindow.h"
+#include "shell/table/TableWindow.h"
 
-#include "shell/CardBackPicture.h"
-#include "shell/CardSlotWidget.h"
-#include "shell/ClickLabel.h"
-#include "shell/ExecutableFolder.h"
-#include "shell/HelpMenu.h"
-#include "shell/HoverHighlight.h"
-#include "shell/Look.h"
-#include "shell/ScreenPlacement.h"
-#include "shell/TableForm.h"
+#include "shell/cards/CardBackPicture.h"
+#include "shell/dialogs/HelpMenu.h"
+#include "shell/look/Look.h"
+#include "shell/look/ScreenPlacement.h"
 #include "shell/sound/SoundPlayer.h"
+#include "shell/table/CardSlotWidget.h"
+#include "shell/table/ClickLabel.h"
+#include "shell/table/HoverHighlight.h"
+#include "shell/table/TableAccessibility.h"
+#include "shell/table/TableForm.h"
 
 #include <QAction>
 #include <QApplication>
@@ -27,15 +27,12 @@ namespace quellard {
 
 namespace {
 
-// The game's folders, found from the executable's unless a test names another.
-GameFolders gameFolders(const std::string &folder)
-{
-    return findGameFolders(folder.empty() ? executableFolder() : folder);
-}
-
 // The form: the window's own surface, dark grey around the felt.
 QWidget *createForm(QMainWindow *window)
 {
+    // How the table's own widgets appear to screen readers must be known before anything asks for
+    // an interface; interfaces are made once per object and kept.
+    installTableAccessibility();
     auto *form = new TableForm(window);
     form->setObjectName(QStringLiteral("BJMainForm"));
     form->setFixedSize(tableClientSize());
@@ -62,7 +59,7 @@ void nameAmount(QLabel *label, const QString &name)
 TableWindow::TableWindow(const TableWindowOptions &options, QWidget *parent)
     : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                               Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
-      m_folders(gameFolders(options.appFolder)),
+      m_folders(findGameFolders(options.appFolder)),
       m_ownedRandom(options.random ? nullptr : std::make_unique<ClockSeededRandom>()),
       m_ownedSound(options.sound ? nullptr : std::make_unique<SoundPlayer>()),
       m_cardBack(designTimeCardBack()),

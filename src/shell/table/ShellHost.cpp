@@ -1,11 +1,11 @@
 // SPDX-FileCopyrightText: 2026 The Quellard developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "shell/ShellHost.h"
+#include "shell/table/ShellHost.h"
 
 #include "settings/AppPaths.h"
-#include "shell/InsuranceDialog.h"
-#include "shell/Look.h"
+#include "shell/dialogs/InsuranceDialog.h"
+#include "shell/look/Look.h"
 #include "shell/sound/SoundPort.h"
 
 #include <QAction>

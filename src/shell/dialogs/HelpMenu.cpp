@@ -1,13 +1,13 @@
 // SPDX-FileCopyrightText: 2026 The Quellard developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "shell/HelpMenu.h"
+#include "shell/dialogs/HelpMenu.h"
 
 #include "settings/AppPaths.h"
 #include "settings/FileChecks.h"
-#include "shell/AboutBox.h"
-#include "shell/HelpWindow.h"
-#include "shell/WebAddresses.h"
+#include "shell/dialogs/AboutBox.h"
+#include "shell/dialogs/HelpWindow.h"
+#include "shell/dialogs/WebAddresses.h"
 
 #include <QWidget>
 

@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 The Quellard developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "shell/InsuranceDialog.h"
+#include "shell/dialogs/InsuranceDialog.h"
 
-#include "shell/Look.h"
-#include "shell/ScreenPlacement.h"
+#include "shell/look/Look.h"
+#include "shell/look/ScreenPlacement.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -1,12 +1,12 @@
 // SPDX-FileCopyrightText: 2026 The Quellard developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "shell/TableLayout.h"
+#include "shell/table/TableLayout.h"
 
-#include "shell/CardSlotWidget.h"
-#include "shell/ClickLabel.h"
-#include "shell/FilledShape.h"
-#include "shell/Look.h"
+#include "shell/look/Look.h"
+#include "shell/table/CardSlotWidget.h"
+#include "shell/table/ClickLabel.h"
+#include "shell/table/FilledShape.h"
 
 #include <QLabel>
 

@@ -8,10 +8,10 @@
 #include "settings/DeckBackSelection.h"
 #include "settings/Settings.h"
 #include "settings/SoundSwitch.h"
-#include "shell/DesktopOpener.h"
-#include "shell/ShellHost.h"
-#include "shell/TableLayout.h"
-#include "shell/TableMenus.h"
+#include "shell/dialogs/DesktopOpener.h"
+#include "shell/dialogs/TableMenus.h"
+#include "shell/table/ShellHost.h"
+#include "shell/table/TableLayout.h"
 
 #include <QMainWindow>
 #include <QPixmap>
@@ -25,8 +25,7 @@ class SoundPort;
 
 struct TableWindowOptions {
     // The executable's folder, as the file system's bytes: a game folder holding the pictures,
-    // sounds and help page, or the installed layout's program folder. The running executable's
-    // folder when empty.
+    // sounds and help page, or the installed layout's program folder.
     std::string appFolder = {};
     RandomSource *random = nullptr;     // a clock-seeded source when null
     SoundPort *sound = nullptr;         // the desktop's sound server when null

@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "shell/ApplicationSetup.h"
-#include "shell/FirstPaintReport.h"
 #include "shell/TableWindow.h"
 
 #include <QApplication>
@@ -16,6 +15,5 @@ int main(int argc, char *argv[])
     QObject::connect(&window, &quellard::TableWindow::unloaded, &app, [] { QCoreApplication::exit(0); });
     window.formLoad();
     window.show();
-    quellard::FirstPaintReport::watch(window);
     return QApplication::exec();
 }

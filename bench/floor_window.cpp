@@ -4,9 +4,7 @@
 // The floor for the start-up benchmark: what any Qt Widgets program with the table's window costs.
 // A bare main window of the table's size with as many widgets as the table has (18 labels, 15
 // picture boxes, 13 shapes) and the same menu bar, but no game, no pictures, no sounds, no settings
-// and no fonts of its own. It reports its first painted frame exactly as the game does.
-#include "shell/FirstPaintReport.h"
-
+// and no fonts of its own.
 #include <QAction>
 #include <QApplication>
 #include <QEvent>
@@ -96,6 +94,5 @@ int main(int argc, char *argv[])
     addMenus(window);
 
     window.show();
-    quellard::FirstPaintReport::watch(window);
     return QApplication::exec();
 }

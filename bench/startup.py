@@ -4,9 +4,11 @@
 """Start-up benchmark: the game against the floor program, on a private Xvfb display.
 
 Each program is started N times, alternating game and floor. For every start it measures
-  - the time from exec to the first painted frame of the main window (the program prints
-    "first-paint <CLOCK_MONOTONIC ms>" when QUELLARD_REPORT_FIRST_PAINT is set; the runner notes the
-    same clock just before it starts the program),
+  - the time from exec to the first painted frame of the main window, seen from outside the program:
+    first_paint_watcher (built beside the floor program) listens on the display before the program
+    starts, and prints the CLOCK_MONOTONIC time at which the X server first reported drawing (X
+    DAMAGE) in the program's mapped top-level window; the runner notes the same clock just before it
+    starts the program,
   - the peak resident set (VmHWM) once start-up has settled,
   - the CPU time the program uses while it sits idle for a few seconds,
   - the CPU time it used up to its first paint (steadier than the wall clock on a shared machine).
@@ -14,7 +16,8 @@ CPU times are the scheduler's nanosecond counts (/proc/PID/task/*/schedstat), su
 Then it prints median, min and max of each, and the game/floor ratios of the medians, against the
 targets: start-up time and peak RSS at most 1.25 x the floor, no idle CPU.
 
-    bench/startup.py GAME FLOOR [--runs N] [--idle SECONDS]     (N also from QUELLARD_BENCH_RUNS)
+    bench/startup.py GAME FLOOR [--runs N] [--idle SECONDS] [--watcher PATH]
+                                                             (N also from QUELLARD_BENCH_RUNS)
 Exits 1 when a target is missed, 2 when the benchmark itself could not run.
 """
 
@@ -81,41 +84,87 @@ def peak_rss_kib(pid):
     raise RuntimeError("no VmHWM")
 
 
-def one_start(program, env, idle_seconds):
-    errors = tempfile.TemporaryFile()
-    started = time.clock_gettime(time.CLOCK_MONOTONIC) * 1000.0
-    proc = subprocess.Popen([program], env=env, stdout=subprocess.PIPE, stderr=errors,
-                            cwd=os.path.dirname(program))
+def read_line(stream, deadline, still_waiting):
+    """One line from an unbuffered pipe, or b"" at its end; still_waiting() is asked every tenth
+    of a second and raises when there is no point in waiting any longer."""
+    line = b""
+    while not line.endswith(b"\n"):
+        remaining = deadline - time.monotonic()
+        if remaining <= 0:
+            raise TimeoutError
+        ready, _, _ = select.select([stream], [], [], min(0.1, remaining))
+        if not ready:
+            still_waiting()
+            continue
+        byte = stream.read(1)
+        if not byte:
+            break
+        line += byte
+    return line
+
+
+def start_watcher(watcher, env):
+    """The watcher, already listening: a window created before its "ready" would go unseen."""
+    watch = subprocess.Popen([watcher], env=env, stdout=subprocess.PIPE, bufsize=0)
     try:
-        deadline = time.monotonic() + START_TIMEOUT
+        line = read_line(watch.stdout, time.monotonic() + START_TIMEOUT, lambda: None)
+    except TimeoutError:
         line = b""
-        while not line.startswith(b"first-paint"):
-            ready, _, _ = select.select([proc.stdout], [], [], max(0.0, deadline - time.monotonic()))
-            if not ready:
-                raise RuntimeError(f"{program} showed no first paint within {START_TIMEOUT} s")
-            line = proc.stdout.readline()
-            if not line:
-                proc.wait()
-                errors.seek(0)
-                said = errors.read().decode(errors="replace").strip().splitlines()[-3:]
-                raise RuntimeError(f"{program} ended before its first paint (exit {proc.returncode}): "
-                                   + " / ".join(said))
-        painted = float(line.split()[1])
-        startup_cpu = cpu_ns_all_threads(proc.pid) / 1e6
-        time.sleep(SETTLE_SECONDS)
-        rss = peak_rss_kib(proc.pid)
-        cpu_before = cpu_ns_all_threads(proc.pid)
-        time.sleep(idle_seconds)
-        idle_cpu = (cpu_ns_all_threads(proc.pid) - cpu_before) / 1e9
-        return painted - started, rss, idle_cpu, startup_cpu
-    finally:
-        proc.send_signal(signal.SIGTERM)
-        try:
-            proc.wait(5)
-        except subprocess.TimeoutExpired:
-            proc.kill()
-            proc.wait()
+    if line != b"ready\n":
+        stop(watch)
+        raise RuntimeError(f"{watcher} did not start watching the display")
+    return watch
+
+
+def wait_for_first_paint(watch, proc, program, errors):
+    """The watcher's CLOCK_MONOTONIC milliseconds of the program's first paint."""
+    def program_still_running():
+        if proc.poll() is not None:
+            errors.seek(0)
+            said = errors.read().decode(errors="replace").strip().splitlines()[-3:]
+            raise RuntimeError(f"{program} ended before its first paint (exit {proc.returncode}): "
+                               + " / ".join(said))
+
+    try:
+        line = read_line(watch.stdout, time.monotonic() + START_TIMEOUT, program_still_running)
+    except TimeoutError:
+        raise RuntimeError(f"{program} showed no first paint within {START_TIMEOUT} s") from None
+    if not line.startswith(b"first-paint "):
+        raise RuntimeError(f"the watcher ended without seeing {program} paint")
+    return float(line.split()[1])
+
+
+def stop(proc):
+    proc.send_signal(signal.SIGTERM)
+    try:
+        proc.wait(5)
+    except subprocess.TimeoutExpired:
+        proc.kill()
+        proc.wait()
+    if proc.stdout:
         proc.stdout.close()
+
+
+def one_start(program, watcher, env, idle_seconds):
+    errors = tempfile.TemporaryFile()
+    watch = start_watcher(watcher, env)
+    try:
+        started = time.clock_gettime(time.CLOCK_MONOTONIC) * 1000.0
+        proc = subprocess.Popen([program], env=env, stdout=subprocess.DEVNULL, stderr=errors,
+                                cwd=os.path.dirname(program))
+        try:
+            painted = wait_for_first_paint(watch, proc, program, errors)
+            startup_cpu = cpu_ns_all_threads(proc.pid) / 1e6
+            time.sleep(SETTLE_SECONDS)
+            rss = peak_rss_kib(proc.pid)
+            cpu_before = cpu_ns_all_threads(proc.pid)
+            time.sleep(idle_seconds)
+            idle_cpu = (cpu_ns_all_threads(proc.pid) - cpu_before) / 1e9
+            return painted - started, rss, idle_cpu, startup_cpu
+        finally:
+            stop(proc)
+    finally:
+        stop(watch)
         errors.close()
 
 
@@ -132,25 +181,26 @@ def main():
     parser.add_argument("floor")
     parser.add_argument("--runs", type=int, default=int(os.environ.get("QUELLARD_BENCH_RUNS", "10")))
     parser.add_argument("--idle", type=float, default=3.0, help="seconds of idle CPU measurement")
+    parser.add_argument("--watcher", help="the first_paint_watcher program (default: beside FLOOR)")
     args = parser.parse_args()
     programs = {"game": os.path.abspath(args.game), "floor": os.path.abspath(args.floor)}
-    for path in programs.values():
+    watcher = os.path.abspath(args.watcher or os.path.join(os.path.dirname(args.floor), "first_paint_watcher"))
+    for path in (*programs.values(), watcher):
         if not os.access(path, os.X_OK):
             sys.exit(f"startup.py: {path} is not an executable")
 
     xvfb, display = start_xvfb()
     home = tempfile.mkdtemp(prefix="quellard-bench-")
     env = {k: v for k, v in os.environ.items() if not k.startswith(("QT_", "WAYLAND_"))}
-    env.update(DISPLAY=display, QT_QPA_PLATFORM="xcb", QUELLARD_REPORT_FIRST_PAINT="1",
-               XDG_RUNTIME_DIR=home, HOME=home)
+    env.update(DISPLAY=display, QT_QPA_PLATFORM="xcb", XDG_RUNTIME_DIR=home, HOME=home)
     results = {"game": [], "floor": []}
     try:
         # One start of each first, not counted: fills the page cache and the font cache.
         for program in programs.values():
-            one_start(program, env, 0.0)
+            one_start(program, watcher, env, 0.0)
         for run in range(args.runs):
             for name in ("floor", "game") if run % 2 else ("game", "floor"):
-                results[name].append(one_start(programs[name], env, args.idle))
+                results[name].append(one_start(programs[name], watcher, env, args.idle))
     except RuntimeError as error:
         print(f"startup.py: {error}", file=sys.stderr)
         return 2

@@ -3,7 +3,6 @@
 
 #include "shell/ApplicationSetup.h"
 #include "shell/ExecutableFolder.h"
-#include "shell/FirstPaintReport.h"
 #include "shell/table/TableWindow.h"
 
 #include <QApplication>
@@ -17,6 +16,5 @@ int main(int argc, char *argv[])
     QObject::connect(&window, &quellard::TableWindow::unloaded, &app, [] { QCoreApplication::exit(0); });
     window.formLoad();
     window.show();
-    quellard::FirstPaintReport::watch(window);
     return QApplication::exec();
 }

@@ -64,6 +64,12 @@ private:
             later([button = button ? button : box->buttons().value(0)] { button->click(); });
         } else if (modal && otherModal) {
             later([this, modal] { otherModal(modal); });
+        } else if (modal) {
+            // A window the test did not expect would wait for an answer for good: it fails the
+            // test, with its name, and is closed.
+            seen << QStringLiteral("unanswered %1 \"%2\"").arg(modal->objectName(), modal->windowTitle());
+            QTest::qFail(qPrintable(seen.last()), __FILE__, __LINE__);
+            later([modal] { modal->close(); });
         }
     }
     // The answer may open another modal (a refusal over the insurance question): the poll must
@@ -90,6 +96,7 @@ struct TableHarness {
                 QFile::copy(entry.filePath(), file(name + '/' + entry.fileName()));
         }
         sound.folder = bytes();
+        random.undealt = [] { QTest::qFail("a card was drawn that the test did not deal", __FILE__, __LINE__); };
         const UrlOpener opener = [this](const QUrl &url, const OpenFailed &failed) {
             opened << url;
             refuseLater << (failed ? failed : OpenFailed([] {}));

@@ -19,6 +19,7 @@
 #include <QTimer>
 #include <functional>
 #include <memory>
+#include <utility>
 
 namespace quellard::testing {
 
@@ -38,19 +39,28 @@ struct RecordingSound : SoundPort {
 // was on the screen; hands any other modal to `otherModal`. Nothing is left blocking.
 class ModalAnswerer : public QObject {
 public:
-    ModalAnswerer()
+    // The answerer made last answers; one made before it waits until it is gone again.
+    ModalAnswerer() : m_before(std::exchange(current(), this))
     {
         connect(&m_timer, &QTimer::timeout, this, &ModalAnswerer::poll);
         m_timer.start(5);
     }
+    ~ModalAnswerer() override { current() = m_before; }
     QStringList seen;
     QList<QPoint> centres;
     QList<QMessageBox::StandardButton> answers;
     std::function<void(QWidget *)> otherModal;
 
 private:
+    static ModalAnswerer *&current()
+    {
+        static ModalAnswerer *answerer = nullptr;
+        return answerer;
+    }
     void poll()
     {
+        if (current() != this)
+            return;
         QWidget *modal = QApplication::activeModalWidget();
         if (auto *box = qobject_cast<QMessageBox *>(modal)) {
             QStringList buttons;
@@ -83,6 +93,7 @@ private:
         });
     }
     QTimer m_timer;
+    ModalAnswerer *m_before;
 };
 
 // The table window as a player gets it, in a game folder of its own holding the game's sounds and

@@ -65,4 +65,23 @@ TEST(NewGameReset, GivesTheOpeningTableFromEveryMoment)
     // clang-format on
 }
 
+// Every deal starts from a fresh seed taken from the clock: two games whose sources start from the
+// same seed deal different cards (the same three would come once in 140,608 deals).
+TEST(Deal, EachDealDrawsFromAFreshSeed)
+{
+    std::vector<int> dealt[2];
+    for (std::vector<int> &cards : dealt) {
+        RecordingHost host;
+        ClockSeededRandom random(7);
+        Table start = Table::fresh();
+        start.bet = Money::pounds(10);
+        Game game(host, random, start);
+        game.deal();
+        for (const Hand *hand : {&game.table().dealer, &game.table().player})
+            for (const CardSlot &slot : hand->cardSlots)
+                cards.push_back(slot.cardNumber);
+    }
+    EXPECT_NE(dealt[0], dealt[1]);
+}
+
 } // namespace quellard::testing

@@ -29,7 +29,9 @@ TEST(IniText, ReadsAsAProfileReaderWould)
         {"[Settings]\r\nSounds=0", " Settings ", " Sounds", "0"},            // the caller's spaces go
         {"[Settings]\r\nSounds=0", "\tSettings", "Sounds", std::nullopt},    // but not tabs
         {"\xEF\xBB\xBF[Settings]\r\nSounds=0\r\n", "Settings", "Sounds", "0"}, // a byte-order mark
-        {"[Deck]\rDefault=a\r[Settings]\rSounds=0", "Settings", "Sounds", "0"}};
+        {"[Deck]\rDefault=a\r[Settings]\rSounds=0", "Settings", "Sounds", "0"},
+        {"[Deck]\r\nDefault=a\r\n\r\n[Settings]\r\n\r\nSounds=0\r\n", "Settings", "Sounds", "0"}, // as a person spaces it
+        {"[Deck]\r\n\r\nDefault=a\r\n\r\n[Settings]\r\n", "Deck", "Default", "a"}};
     // clang-format on
     for (const Case &c : cases)
         EXPECT_EQ(iniValue(c.text, c.section, c.key), c.expected) << c.text;
@@ -52,6 +54,8 @@ TEST(IniText, WriteChangesOnlyWhatItMust)
         {"[S]\n;k=1\n", "S", "k", "0", "[S]\nk=0\r\n;k=1\n"}, {"[S]\rk=a", "S", "j", "b", "[S]\rk=a\r\nj=b\r\n"},
         {"[S]\nA=1\n[s]\nk=b\n", "S", "k", "x", "[S]\nA=1\nk=x\r\n[s]\nk=b\n"},
         {"[Settings]\r\nSounds=0", "Settings", "Sounds", "1", "[Settings]\r\nSounds=1\r\n"},
+        {"[Deck]\r\nDefault=a\r\n\r\n[Settings]\r\n\r\nSounds=0\r\n", "Settings", "Sounds", "1",
+         "[Deck]\r\nDefault=a\r\n\r\n[Settings]\r\n\r\nSounds=1\r\n"},
         {"\xEF\xBB\xBF[Settings]\r\nSounds=0\r\n", "Settings", "Sounds", "1",
          "\xEF\xBB\xBF[Settings]\r\nSounds=1\r\n"},
         {"\xEF\xBB\xBF[Settings]\r\n", "Deck", "Default", "a", "\xEF\xBB\xBF[Settings]\r\n[Deck]\r\nDefault=a\r\n"},

@@ -78,7 +78,7 @@ private slots:
     }
 
     // At start-up the stored name is looked for as it stands, then in any letter case; when the
-    // Options menu opens the ticks follow it, an unknown name ticking nothing and no name Default.
+    // Options menu opens the ticks follow it, an unknown name changing none and no name ticking Default.
     // A missing picture is reported centred on the screen, before the table shows, and the
     // built-in back stays; choosing a picture then finds no file.
     void theStoredCardBackAtStartUp()
@@ -86,9 +86,9 @@ private slots:
         const QString missing = "Warning OK \"Quellard\": Error: Selected deck image does not exist.";
         const std::tuple<bool, const char *, const char *, const char *, QStringList> starts[] = {
             {true, "IMGLAKE.GIF", "imglake.gif", "----v--", {}},
-            {true, "", "imgdefault.gif", "v------", {}},
-            {true, "mine.gif", "", "-------", {missing}},
-            {false, "", "", "v------", {missing, "Warning OK \"Quellard\": Error: File does not exist"}}};
+            {true, "", "imgdefault.gif", "vv-----", {}},
+            {true, "mine.gif", "", "-v-----", {missing}},
+            {false, "", "", "vv-----", {missing, "Warning OK \"Quellard\": Error: File does not exist"}}};
         for (const auto &[withPictures, stored, shown, ticks, messages] : starts) {
             TableHarness table(withPictures);
             const QByteArray ini = *stored ? "[Deck]\r\nDefault=" + QByteArray(stored) + "\r\n" : "";
@@ -97,6 +97,9 @@ private slots:
             table.load();
             if (!withPictures)
                 table.window->findChild<QAction *>(QStringLiteral("mnuMarine"))->trigger();
+            // A tick the file does not name goes when it names another, and stays when it names none
+            // of them or nothing: the Default item is then ticked beside it.
+            table.window->menus().deckItems[1]->setChecked(true);
             emit table.window->menus().options->aboutToShow();
             QCOMPARE(table.modals.seen, messages);
             QCOMPARE(table.deckTicks(), QLatin1String(ticks));

@@ -31,7 +31,7 @@ inline QStringList readWindow(const QWidget &window)
                (window.geometry().center() - area.center()).manhattanLength() <= 2;
     };
     const QWidget *over = window.parentWidget() ? window.parentWidget()->window() : nullptr;
-    const QString place = over && centredOn(over->frameGeometry())           ? "centred on " + over->objectName()
+    const QString place = over && centredOn(over->frameGeometry())          ? "centred on " + over->objectName()
                           : centredOn(window.screen()->availableGeometry()) ? QStringLiteral("centred on the screen")
                                                                             : QStringLiteral("placed elsewhere");
     const auto *enter = [&]() -> const QPushButton * {
@@ -61,7 +61,8 @@ inline QStringList readWindow(const QWidget &window)
                            .arg(r.width() * 15)
                            .arg(r.height() * 15);
         const QString text = control->property("text").toString();
-        if (!text.isEmpty() && (qobject_cast<const QLabel *>(control) || qobject_cast<const QAbstractButton *>(control))) {
+        if (!text.isEmpty() &&
+            (qobject_cast<const QLabel *>(control) || qobject_cast<const QAbstractButton *>(control))) {
             const QFont font = control->font();
             line += QStringLiteral(" \"%1\" %2 %3%4%5")
                         .arg(text, font.family())

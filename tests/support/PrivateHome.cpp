@@ -8,45 +8,26 @@
 #include <cstdlib>
 #include <filesystem>
 #include <string>
-#include <system_error>
 
 namespace {
 
-class PrivateHome {
-public:
+struct PrivateHome {
+    std::filesystem::path home = [] {
+        std::string pattern = (std::filesystem::temp_directory_path() / "quellard-test-home-XXXXXX").string();
+        return std::filesystem::path(::mkdtemp(pattern.data()) ? pattern : "");
+    }();
     PrivateHome()
     {
-        const std::filesystem::path temporary = std::filesystem::temp_directory_path();
-        std::string pattern = (temporary / "quellard-test-home-XXXXXX").string();
-        if (!::mkdtemp(pattern.data()))
-            return;
-        m_home = pattern;
-        const std::pair<const char *, const char *> folders[] = {{"HOME", ""},
-                                                                 {"XDG_CONFIG_HOME", ".config"},
-                                                                 {"XDG_CACHE_HOME", ".cache"},
-                                                                 {"XDG_DATA_HOME", ".local/share"},
-                                                                 {"XDG_RUNTIME_DIR", "runtime"}};
-        for (const auto &[variable, below] : folders) {
-            const std::filesystem::path folder = m_home / below;
-            std::error_code error;
-            std::filesystem::create_directories(folder, error);
-            std::filesystem::permissions(folder, std::filesystem::perms::owner_all, error);
-            ::setenv(variable, folder.c_str(), 1);
+        for (const auto &[variable, below] : {std::pair{"HOME", ""},
+                                              {"XDG_CONFIG_HOME", ".config"},
+                                              {"XDG_CACHE_HOME", ".cache"},
+                                              {"XDG_RUNTIME_DIR", "runtime"}}) {
+            std::filesystem::create_directories(home / below);
+            std::filesystem::permissions(home / below, std::filesystem::perms::owner_all);
+            ::setenv(variable, (home / below).c_str(), 1);
         }
     }
-    ~PrivateHome()
-    {
-        std::error_code error;
-        if (!m_home.empty())
-            std::filesystem::remove_all(m_home, error);
-    }
-    PrivateHome(const PrivateHome &) = delete;
-    PrivateHome &operator=(const PrivateHome &) = delete;
-
-private:
-    std::filesystem::path m_home;
-};
-
-const PrivateHome privateHome;
+    ~PrivateHome() { std::filesystem::remove_all(home); }
+} const privateHome;
 
 } // namespace

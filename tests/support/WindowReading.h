@@ -7,6 +7,8 @@
 #include <QApplication>
 #include <QLabel>
 #include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
 #include <QStringList>
@@ -18,8 +20,10 @@ namespace quellard::testing {
 //   the window: `BJInsur "Insurance" 3720x990 close fixed, centred on BJMain, Enter CmdYes, focus CmdYes`
 //     (its client area in twips, the title bar's boxes, whether it can be resized, where it stands,
 //     which button Enter presses and which control has the keyboard at first)
-//   each named control: `CmdYes 240 480 1575 375 "&Yes" DejaVu Sans 9.75` (where it stands in the
-//     client area in twips, and what it says in which font, bold or italic where it is)
+//   each named control: `lblHit 4800 5640 1095 375 "Hit" Liberation Sans 13.5, closed, tip "Get another card"`
+//     (where it stands in the client area in twips, what it says in which font, bold or italic
+//     where it is, whether it is closed to the player, and its tooltip)
+//   each menu of a main window: `&File: Re-Start &New Game F2 | - | E&xit Ctrl+X`
 inline QStringList readWindow(const QWidget &window)
 {
     const auto *main = qobject_cast<const QMainWindow *>(&window);
@@ -69,7 +73,21 @@ inline QStringList readWindow(const QWidget &window)
                         .arg(font.pointSizeF())
                         .arg(font.bold() ? " bold" : "", font.italic() ? " italic" : "");
         }
+        line += QString(control->isEnabled() ? "" : ", closed") +
+                (control->toolTip().isEmpty() ? QString() : ", tip \"" + control->toolTip() + '"');
         lines << line;
+    }
+    QList<const QMenu *> menus;
+    for (const QAction *item : main ? main->menuBar()->actions() : QList<QAction *>())
+        menus << item->menu();
+    for (qsizetype i = 0; i < menus.size(); ++i) {
+        QStringList items;
+        for (const QAction *item : menus[i]->actions()) {
+            items << (item->isSeparator() ? "-" : (item->text() + ' ' + item->shortcut().toString()).trimmed());
+            if (item->menu())
+                menus << item->menu();
+        }
+        lines << menus[i]->title() + ": " + items.join(QLatin1String(" | "));
     }
     return lines;
 }

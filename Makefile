@@ -73,7 +73,7 @@ fuzz:
 	@CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DQUELLARD_BUILD_FUZZERS=ON >/dev/null
 	@cmake --build build-fuzz --target ini_fuzzer
 	@mkdir -p build-fuzz/corpus
-	@build-fuzz/tests/fuzz/ini_fuzzer -max_total_time=$(FUZZ_SECONDS) build-fuzz/corpus tests/fuzz/corpus
+	@build-fuzz/fuzz/ini_fuzzer -max_total_time=$(FUZZ_SECONDS) build-fuzz/corpus fuzz/corpus
 
 # Every C++ file git knows, laid out by the clang-format of Debian 12 (version 14).
 CXX_FILES = git ls-files -z '*.cpp' '*.h'

@@ -5,6 +5,7 @@
 # (scripts/install-deps names them, group by group). make itself: sudo apt-get install make.
 #   make run / make test   the same as ./play and ./test
 #   make test-sanitize     every test again under AddressSanitizer and UndefinedBehaviorSanitizer
+#                          (all but the package test: nobody installs a package of instrumented builds)
 #   make soak              a long run of random play through the window (SOAK_ACTIONS, SOAK_SEED)
 #   make package           the Debian package, build/quellard_<version>_<arch>.deb
 #   make bench             start-up, dealer's-turn and game benchmarks (Release build, private Xvfb)

@@ -10,6 +10,7 @@
 #include <atomic>
 #include <cerrno>
 #include <csignal>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <system_error>
@@ -43,8 +44,9 @@ void syncFolder(const fs::path &folder)
         ::fsync(dir.get());
 }
 
-// A whole new file with the bytes, made under a temporary name and renamed to `to`.
-bool writeNewFile(const fs::path &beside, const std::string &to, std::string_view bytes)
+// A whole new file with the bytes, made under a temporary name and renamed to `to`, over what has
+// that name when `replace` is set.
+Creation writeNewFile(const fs::path &beside, const std::string &to, std::string_view bytes, bool replace)
 {
     static std::atomic<unsigned> counter{0};
     const std::string temporary = sideName(beside, ".writing-", "-" + std::to_string(counter++));
@@ -52,10 +54,18 @@ bool writeNewFile(const fs::path &beside, const std::string &to, std::string_vie
     Descriptor file(::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
     bool ok = file.valid() && writeAll(file.get(), bytes) && ::fsync(file.get()) == 0;
     ok = file.close() && ok;
-    ok = ok && ::rename(temporary.c_str(), to.c_str()) == 0;
-    if (!ok)
+    Creation result = Creation::Failed;
+    if (ok && ::renameat2(AT_FDCWD, temporary.c_str(), AT_FDCWD, to.c_str(), replace ? 0 : RENAME_NOREPLACE) == 0)
+        result = Creation::Created;
+    else if (ok && errno == EEXIST)
+        result = Creation::NameTaken;
+    // A file system that cannot refuse to replace (some FUSE ones) gets a plain rename: two games
+    // creating the file at the same moment then keep the later one's, which is still whole.
+    else if (ok && errno == EINVAL && ::rename(temporary.c_str(), to.c_str()) == 0)
+        result = Creation::Created;
+    if (result != Creation::Created)
         ::unlink(temporary.c_str());
-    return ok;
+    return result;
 }
 
 // Writes the bytes over the file's content where it lies.
@@ -79,13 +89,16 @@ bool writerIsGone(const std::string &name, const std::string &kind)
 
 } // namespace
 
+Creation createFileText(const std::string &path, std::string_view bytes)
+{
+    return writeNewFile(fs::path(path), path, bytes, false);
+}
+
 bool writeFileText(const std::string &path, std::string_view bytes)
 {
     const fs::path file(path);
     struct stat existing {};
-    if (::stat(path.c_str(), &existing) != 0)
-        return errno == ENOENT && writeNewFile(file, path, bytes);
-    if (!S_ISREG(existing.st_mode) || !playerCanWrite(path))
+    if (::stat(path.c_str(), &existing) != 0 || !S_ISREG(existing.st_mode) || !playerCanWrite(path))
         return false;
 
     // 1. The new content, whole, beside the file, when the folder takes it. A folder that takes
@@ -93,7 +106,7 @@ bool writeFileText(const std::string &path, std::string_view bytes)
     //    touched.
     const std::string pending = sideName(file, ".pending-", "");
     const bool journal = ::access(file.parent_path().empty() ? "." : file.parent_path().c_str(), W_OK | X_OK) == 0;
-    if (journal && !writeNewFile(file, pending, bytes))
+    if (journal && writeNewFile(file, pending, bytes, true) != Creation::Created)
         return false;
     // 2. The file itself. Should that fail part-way, its old content goes back.
     const FileText old = readFileText(path);

@@ -3,6 +3,7 @@
 
 #include "settings/IniFile.h"
 
+#include "settings/FileLock.h"
 #include "settings/FileText.h"
 #include "settings/FileWrite.h"
 #include "settings/IniText.h"
@@ -15,6 +16,9 @@ IniFile::IniFile(std::string path) : m_path(std::move(path)) {}
 
 std::optional<std::string> IniFile::value(std::string_view section, std::string_view key) const
 {
+    // Should a stuck game keep the lock past the wait, the file is read all the same: what is read
+    // is only shown, never written back.
+    const FileLock lock(m_path, FileLock::Kind::Shared);
     const FileText file = readFileText(m_path);
     if (file.status != FileReadStatus::Read)
         return std::nullopt;
@@ -33,15 +37,25 @@ std::string IniFile::readString(std::string_view section, std::string_view key, 
 
 bool IniFile::write(std::string_view section, std::string_view key, std::string_view value) const
 {
-    const FileText file = readFileText(m_path);
-    if (file.status == FileReadStatus::Unreadable)
-        return false;
-    const std::optional<std::string> changed = iniWithValue(file.bytes, section, key, value);
-    if (!changed)
-        return false;
-    if (file.status == FileReadStatus::Read && *changed == file.bytes)
-        return true;
-    return writeFileText(m_path, *changed);
+    // A second round for a file another game creates between this one's look and its own creation:
+    // this write then edits the file that game made.
+    for (int round = 0; round < 2; ++round) {
+        const FileLock lock(m_path, FileLock::Kind::Exclusive);
+        if (lock.fileMissing()) {
+            const std::optional<std::string> created = iniWithValue("", section, key, value);
+            const Creation creation = created ? createFileText(m_path, *created) : Creation::Failed;
+            if (creation == Creation::NameTaken)
+                continue;
+            return creation == Creation::Created;
+        }
+        if (!lock.held())
+            return false;
+        const FileText file = readFileText(m_path);
+        const std::optional<std::string> changed =
+            file.status == FileReadStatus::Read ? iniWithValue(file.bytes, section, key, value) : std::nullopt;
+        return changed && (*changed == file.bytes || writeFileText(m_path, *changed));
+    }
+    return false;
 }
 
 } // namespace quellard

@@ -13,6 +13,10 @@ namespace quellard {
 // An INI file on disk, read on every call and written on every change: nothing is kept in memory,
 // so a value written by one part of the game is what the next read sees, and a player's edit of
 // the file counts from the next read on. The text rules are those of IniText.h.
+//
+// Several games may share the file. A read holds a shared lock on it, and a write an exclusive one
+// from its read to its last byte (FileLock.h), so writes never interleave and each edits what the
+// last one left.
 class IniFile {
 public:
     // A value read back is cut to this many characters, as profile readers with a 155-character
@@ -33,8 +37,8 @@ public:
 
     // Stores the value, creating the file, the section and the key as needed. Returns false when
     // nothing was written: an existing file that cannot be read (it is left alone rather than
-    // replaced by a fresh one), names the format cannot hold, or a failed write, which leaves the
-    // old file whole.
+    // replaced by a fresh one), names the format cannot hold, another game holding the file past
+    // FileLock::kLongestWait, or a failed write, which leaves the old file whole.
     bool write(std::string_view section, std::string_view key, std::string_view value) const;
 
 private:

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "settings/FileWrite.h"
+#include "settings/FileLock.h"
+#include "settings/IniText.h"
 #include "settings/Settings.h"
 
 #include "support/AsPlayer.h"
@@ -11,6 +13,7 @@
 
 #include <csignal>
 #include <random>
+#include <regex>
 #include <thread>
 
 #include <sys/resource.h>
@@ -109,6 +112,55 @@ TEST(FileWrite, WritesKilledAtAnyMomentAreFinishedAtTheNextStart)
         folder.write("Quellard.ini", kSoundOff);
     }
     EXPECT_TRUE(std::filesystem::exists(folder.file(running)));
+}
+
+// Two games in one folder, each saving its choices as fast as it can, while a third reads the file
+// under the readers' lock: each read and the file at the end hold every section and every line
+// written by hand, byte for byte, with only the two values changed. (A game kept waiting past the
+// lock's bound gives its choice up, which is allowed.)
+TEST(FileWrite, TwoGamesAtOnceNeverDamageTheFile)
+{
+    using namespace std::chrono_literals;
+    const auto holding = [](const std::string &deck, const std::string &sounds) {
+        return std::regex("; set up by hand\r\n\\[Deck\\]\r\nDefault=" + deck +
+                          "\r\n\\[Mine\\]\r\nkeep=me\r\n\\[Settings\\]\r\nSounds=" + sounds + "\r\n");
+    };
+    TempFolder folder;
+    const std::string path = folder.write("Quellard.ini", "; set up by hand\r\n[Deck]\r\nDefault=imglake.gif\r\n"
+                                                          "[Mine]\r\nkeep=me\r\n[Settings]\r\nSounds=1\r\n");
+    const auto until = std::chrono::steady_clock::now() + 2s;
+    std::vector<pid_t> games;
+    for (const char game : {'a', 'b'}) {
+        games.push_back(::fork());
+        // Values of every length from 1 to 13, so that each write grows or shrinks the file.
+        for (int i = 0; games.back() == 0; ++i)
+            if (std::chrono::steady_clock::now() > until)
+                ::_exit(0);
+            else
+                SettingsStore(folder.str())
+                    .writeSetting(i % 2 ? "Deck" : "Settings", i % 2 ? "Default" : "Sounds",
+                                  std::string(std::size_t(i % 13 + 1), game));
+    }
+    std::string damaged;
+    for (; std::chrono::steady_clock::now() < until && damaged.empty(); std::this_thread::sleep_for(1ms)) {
+        const FileLock reading(path, FileLock::Kind::Shared);
+        if (std::string now = folder.read("Quellard.ini");
+            !std::regex_match(now, holding("(imglake\\.gif|a+|b+)", "(1|a+|b+)")))
+            damaged = now;
+    }
+    EXPECT_EQ(damaged, "") << "a read found the file damaged";
+    for (const pid_t game : games) {
+        int status = 0;
+        pid_t ended = 0;
+        while ((ended = ::waitpid(game, &status, WNOHANG)) == 0 && std::chrono::steady_clock::now() < until + 5s)
+            std::this_thread::sleep_for(10ms);
+        if (ended == 0 && ::kill(game, SIGKILL) == 0) // a game that hangs fails here, not at the time limit
+            ::waitpid(game, nullptr, 0);
+        EXPECT_TRUE(ended == game && WIFEXITED(status) && WEXITSTATUS(status) == 0) << "a game hung or failed";
+    }
+    const std::string file = folder.read("Quellard.ini");
+    EXPECT_TRUE(std::regex_match(file, holding("(a+|b+)", "(a+|b+)"))) << "damaged, or nothing saved: " << file;
+    EXPECT_EQ(folder.entries(), 1) << "something was left beside the file";
 }
 
 } // namespace quellard::testing

@@ -7,12 +7,15 @@
 #include "settings/FileChecks.h"
 #include "settings/FileText.h"
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
+#include <charconv>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <optional>
 #include <system_error>
 #include <vector>
 
@@ -87,6 +90,46 @@ bool writerIsGone(const std::string &name, const std::string &kind)
     return pid > 0 && pid != ::getpid() && ::kill(pid_t(pid), 0) != 0 && errno == ESRCH;
 }
 
+// A pending copy holds what the file held when the write began, then the new content:
+// "<size of the old content>\n<old content><new content>".
+std::string pendingCopy(std::string_view before, std::string_view after)
+{
+    return std::to_string(before.size()) + "\n" + std::string(before) + std::string(after);
+}
+
+struct PendingCopy {
+    std::string_view before, after;
+};
+
+std::optional<PendingCopy> readPendingCopy(std::string_view bytes)
+{
+    std::size_t size = 0;
+    const char *const end = bytes.data() + bytes.size();
+    const auto [newline, error] = std::from_chars(bytes.data(), end, size);
+    if (error != std::errc() || newline == end || *newline != '\n' || size > std::size_t(end - newline - 1))
+        return std::nullopt;
+    const std::string_view rest(newline + 1, std::size_t(end - newline - 1));
+    return PendingCopy{rest.substr(0, size), rest.substr(size)};
+}
+
+// Whether the file is where a write of `after` over `before`, cut short, leaves it: untouched, the
+// first bytes of the new content over the old (whose tail was not yet cut), or done. Anything else
+// was written after the copy was made, by a game or by hand, and stays: finishing the old write
+// would roll it back. The contents tell this where the files' times could not: a file left half
+// written is newer than its copy yet must be finished, a clock may step back, and some file systems
+// keep times no finer than a second or two.
+bool cutShortBetween(std::string_view file, std::string_view before, std::string_view after)
+{
+    if (file == after)
+        return true;
+    const std::size_t common =
+        std::size_t(std::mismatch(file.begin(), file.end(), after.begin(), after.end()).first - file.begin());
+    for (std::size_t written = 0; written <= common; ++written)
+        if (file.substr(written) == before.substr(std::min(written, before.size())))
+            return true;
+    return false;
+}
+
 } // namespace
 
 Creation createFileText(const std::string &path, std::string_view bytes)
@@ -94,7 +137,7 @@ Creation createFileText(const std::string &path, std::string_view bytes)
     return writeNewFile(fs::path(path), path, bytes, false);
 }
 
-bool writeFileText(const std::string &path, std::string_view bytes)
+bool writeFileText(const std::string &path, std::string_view current, std::string_view bytes)
 {
     const fs::path file(path);
     struct stat existing {};
@@ -106,13 +149,12 @@ bool writeFileText(const std::string &path, std::string_view bytes)
     //    touched.
     const std::string pending = sideName(file, ".pending-", "");
     const bool journal = ::access(file.parent_path().empty() ? "." : file.parent_path().c_str(), W_OK | X_OK) == 0;
-    if (journal && writeNewFile(file, pending, bytes, true) != Creation::Created)
+    if (journal && writeNewFile(file, pending, pendingCopy(current, bytes), true) != Creation::Created)
         return false;
     // 2. The file itself. Should that fail part-way, its old content goes back.
-    const FileText old = readFileText(path);
     const bool written = writeInPlace(path, bytes);
-    if (!written && old.status == FileReadStatus::Read)
-        writeInPlace(path, old.bytes);
+    if (!written)
+        writeInPlace(path, current);
     // 3. Done: the pending copy goes.
     if (journal) {
         ::unlink(pending.c_str());
@@ -126,24 +168,28 @@ void finishInterruptedWrites(const std::string &path)
     const fs::path file(path);
     const std::string pendingKind = "." + file.filename().string() + ".pending-";
     const std::string writingKind = "." + file.filename().string() + ".writing-";
-    std::vector<fs::path> leftovers;
-    fs::path newestPending;
+    std::vector<fs::path> pendingCopies, halfMade;
     std::error_code error;
     for (const auto &entry : fs::directory_iterator(file.parent_path().empty() ? "." : file.parent_path(), error)) {
         const std::string name = entry.path().filename().string();
-        const bool pending = name.rfind(pendingKind, 0) == 0;
-        if (!(pending || name.rfind(writingKind, 0) == 0) || !writerIsGone(name, pending ? pendingKind : writingKind))
-            continue;
-        leftovers.push_back(entry.path());
-        // Of the whole copies left by games that are gone, the last one written is the latest choice.
-        if (pending && (newestPending.empty() ||
-                        fs::last_write_time(entry.path(), error) > fs::last_write_time(newestPending, error)))
-            newestPending = entry.path();
+        // The caller holds the lock that every write of the file holds while its copy exists, so
+        // every pending copy is one a write left when it was cut short.
+        if (name.rfind(pendingKind, 0) == 0)
+            pendingCopies.push_back(entry.path());
+        // A new file is made without the lock (there is no file to lock yet): its maker may still run.
+        else if (name.rfind(writingKind, 0) == 0 && writerIsGone(name, writingKind))
+            halfMade.push_back(entry.path());
     }
-    const FileText copy = newestPending.empty() ? FileText{} : readFileText(newestPending.string());
-    if (copy.status == FileReadStatus::Read && playerCanWrite(path))
-        writeInPlace(path, copy.bytes);
-    for (const fs::path &leftover : leftovers)
+    for (const fs::path &leftover : pendingCopies) {
+        const FileText copy = readFileText(leftover.string()), now = readFileText(path);
+        const std::optional<PendingCopy> write =
+            copy.status == FileReadStatus::Read ? readPendingCopy(copy.bytes) : std::nullopt;
+        if (write && now.status == FileReadStatus::Read && cutShortBetween(now.bytes, write->before, write->after) &&
+            playerCanWrite(path))
+            writeInPlace(path, write->after);
+        fs::remove(leftover, error);
+    }
+    for (const fs::path &leftover : halfMade)
         fs::remove(leftover, error);
 }
 

@@ -50,12 +50,21 @@ bool IniFile::write(std::string_view section, std::string_view key, std::string_
         }
         if (!lock.held())
             return false;
+        // A game killed while writing may have left the file half written: that write is finished
+        // first, so that this one edits whole text and no later start can roll this one back.
+        quellard::finishInterruptedWrites(m_path);
         const FileText file = readFileText(m_path);
         const std::optional<std::string> changed =
             file.status == FileReadStatus::Read ? iniWithValue(file.bytes, section, key, value) : std::nullopt;
-        return changed && (*changed == file.bytes || writeFileText(m_path, *changed));
+        return changed && (*changed == file.bytes || writeFileText(m_path, file.bytes, *changed));
     }
     return false;
+}
+
+void IniFile::finishInterruptedWrites() const
+{
+    if (const FileLock lock(m_path, FileLock::Kind::Exclusive); lock.held())
+        quellard::finishInterruptedWrites(m_path);
 }
 
 } // namespace quellard

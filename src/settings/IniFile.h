@@ -41,6 +41,10 @@ public:
     // FileLock::kLongestWait, or a failed write, which leaves the old file whole.
     bool write(std::string_view section, std::string_view key, std::string_view value) const;
 
+    // Finishes a write of the file that was cut short, and clears away what it left (FileWrite.h).
+    // Every write does so first, too.
+    void finishInterruptedWrites() const;
+
 private:
     std::string m_path;
 };

@@ -5,7 +5,6 @@
 
 #include "settings/ApplicationTitle.h"
 #include "settings/FileChecks.h"
-#include "settings/FileWrite.h"
 #include "settings/IniFile.h"
 
 #include <cstdlib>
@@ -65,7 +64,7 @@ bool SettingsStore::writeSetting(std::string_view section, std::string_view key,
 void SettingsStore::finishInterruptedWrites() const
 {
     if (const std::string path = settingsFilePath(); !path.empty())
-        quellard::finishInterruptedWrites(path);
+        IniFile(path).finishInterruptedWrites();
 }
 
 std::string userSettingsFolder(const char *xdgConfigHome, const char *home)

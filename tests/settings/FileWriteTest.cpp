@@ -97,20 +97,30 @@ TEST(FileWrite, WritesKilledAtAnyMomentAreFinishedAtTheNextStart)
     SettingsStore(folder.str()).finishInterruptedWrites();
     EXPECT_TRUE(folder.read("Quellard.ini") == kSoundOff || folder.read("Quellard.ini") == kSoundOn);
     EXPECT_EQ(folder.entries(), 1);
-    ASSERT_TRUE(::kill(999999, 0) != 0 && ::kill(999998, 0) != 0);
-    // Whole new copies by two games that are gone, in either order: the one written last is the
-    // player's latest choice. A file a running game is writing is left to it.
+    // A copy left by a game that died writing Default=x.gif: the next start finishes that write
+    // wherever it stopped, but never over a file written since, whatever the files' times say, and
+    // a game that saves first finishes it too. A new file a running game is making is left to it.
+    const std::string before = "[Deck]\r\nDefault=imglake.gif\r\n[Settings]\r\nSounds=1\r\n",
+                      after = "[Deck]\r\nDefault=x.gif\r\n[Settings]\r\nSounds=1\r\n";
     const std::string running = ".Quellard.ini.writing-" + std::to_string(::getppid()) + "-0";
     folder.write(running, "[Sett");
-    for (const auto &[newer, older] : {std::pair{"999999", "999998"}, {"999998", "999999"}}) {
-        const std::string stale = folder.write(std::string(".Quellard.ini.pending-") + older, kSoundOff);
-        const std::string latest = folder.write(std::string(".Quellard.ini.pending-") + newer, kSoundOn);
-        std::filesystem::last_write_time(stale, std::filesystem::last_write_time(latest) - 1min);
+    for (const auto &[left, finished] : {std::pair{before, true},    // killed before it touched the file
+                                         {after + "ds=1\r\n", true}, // before the old tail was cut
+                                         {after, true},              // before its copy was removed
+                                         {"[Deck]\r\nDefault=x.gif\r\n[Settings]\r\nSounds=0\r\n", false},
+                                         {before + "; mine\r\n", false}}) {
+        const std::string file = folder.write("Quellard.ini", left);
+        const std::string copy = folder.write(".Quellard.ini.pending-999999", "51\n" + before + after);
+        std::filesystem::last_write_time(file, std::filesystem::last_write_time(copy) - 1min);
         SettingsStore(folder.str()).finishInterruptedWrites();
-        EXPECT_EQ(folder.read("Quellard.ini"), kSoundOn) << "not the copy " << newer << " wrote last";
+        EXPECT_EQ(folder.read("Quellard.ini"), finished ? after : left) << "left " << left;
         EXPECT_EQ(folder.entries(), 2);
-        folder.write("Quellard.ini", kSoundOff);
     }
+    folder.write("Quellard.ini", after + "ds=1\r\n");
+    folder.write(".Quellard.ini.pending-999999", "51\n" + before + after);
+    EXPECT_TRUE(SettingsStore(folder.str()).writeSetting("Settings", "Sounds", "0"));
+    SettingsStore(folder.str()).finishInterruptedWrites();
+    EXPECT_EQ(folder.read("Quellard.ini"), "[Deck]\r\nDefault=x.gif\r\n[Settings]\r\nSounds=0\r\n");
     EXPECT_TRUE(std::filesystem::exists(folder.file(running)));
 }
 

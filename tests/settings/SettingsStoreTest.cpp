@@ -52,8 +52,12 @@ TEST(SettingsStore, MovesToThePlayersFolderWhenTheGamesFolderIsNotTheirs)
     EXPECT_EQ(user.read("config/quellard/Quellard.ini"), "[Deck]\r\nDefault=x\r\n");
     EXPECT_EQ(std::filesystem::status(userFolder).permissions(), std::filesystem::perms::owner_all);
     EXPECT_EQ(store.settingsFilePath(), game.str() + "/Quellard.ini");
-    ::chmod(game.write("Quellard.ini", "[Deck]\r\nDefault=mine\r\n").c_str(), 0444); // read-only, even to root
-    EXPECT_EQ(store.settingsFilePath(), userFolder + "/Quellard.ini");
+    // A link to a missing file is left alone: the settings go to the player's folder, or nowhere.
+    std::filesystem::create_symlink(game.file("gone/Quellard.ini"), game.file("Quellard.ini"));
+    EXPECT_FALSE(SettingsStore(game.str()).writeSetting("Deck", "Default", "y"));
+    EXPECT_TRUE(store.writeSetting("Deck", "Default", "y"));
+    EXPECT_TRUE(std::filesystem::is_symlink(game.file("Quellard.ini")) && !std::filesystem::exists(game.file("gone")));
+    EXPECT_EQ(user.read("config/quellard/Quellard.ini"), "[Deck]\r\nDefault=y\r\n");
     for (const auto &[xdg, home, folder] : {std::tuple{"/cfg", "/home/ann", "/cfg/quellard"},
                                             {"", "/home/ann/", "/home/ann/.config/quellard"},
                                             {"relative", "/home/ann", "/home/ann/.config/quellard"}})

@@ -12,14 +12,25 @@
 
 namespace quellard {
 
-IniFile::IniFile(std::string path) : m_path(std::move(path)) {}
+namespace {
+
+// The file's text, read under a shared lock. A game that keeps the lock past the wait is stuck; the
+// file is read all the same rather than keep the window waiting.
+FileText readLocked(const std::string &path)
+{
+    const FileLock lock(path, FileLock::Kind::Shared);
+    return readFileText(path);
+}
+
+} // namespace
+
+IniFile::IniFile(std::string path, std::string standIn) : m_path(std::move(path)), m_standIn(std::move(standIn)) {}
 
 std::optional<std::string> IniFile::value(std::string_view section, std::string_view key) const
 {
-    // Should a stuck game keep the lock past the wait, the file is read all the same: what is read
-    // is only shown, never written back.
-    const FileLock lock(m_path, FileLock::Kind::Shared);
-    const FileText file = readFileText(m_path);
+    FileText file = readLocked(m_path);
+    if (file.status == FileReadStatus::Missing && !m_standIn.empty())
+        file = readLocked(m_standIn);
     if (file.status != FileReadStatus::Read)
         return std::nullopt;
     return iniValue(file.bytes, section, key);
@@ -42,7 +53,9 @@ bool IniFile::write(std::string_view section, std::string_view key, std::string_
     for (int round = 0; round < 2; ++round) {
         const FileLock lock(m_path, FileLock::Kind::Exclusive);
         if (lock.fileMissing()) {
-            const std::optional<std::string> created = iniWithValue("", section, key, value);
+            // A missing file starts as a copy of its stand-in: what the player has seen so far.
+            const FileText standIn = m_standIn.empty() ? FileText{} : readLocked(m_standIn);
+            const std::optional<std::string> created = iniWithValue(standIn.bytes, section, key, value);
             const Creation creation = created ? createFileText(m_path, *created) : Creation::Failed;
             if (creation == Creation::NameTaken)
                 continue;

@@ -17,13 +17,16 @@ namespace quellard {
 // Several games may share the file. A read holds a shared lock on it, and a write an exclusive one
 // from its read to its last byte (FileLock.h), so writes never interleave and each edits what the
 // last one left.
+//
+// While the file does not exist, a stand-in may hold for it: the stand-in is read in its place, and
+// the first write makes the file from a copy of it, so every value not written reads as before.
 class IniFile {
 public:
     // A value read back is cut to this many characters, as profile readers with a 155-character
     // buffer (the terminating zero included) have always done.
     static constexpr std::size_t kMaxValueLength = 154;
 
-    explicit IniFile(std::string path);
+    explicit IniFile(std::string path, std::string standIn = {});
 
     const std::string &path() const { return m_path; }
 
@@ -47,6 +50,7 @@ public:
 
 private:
     std::string m_path;
+    std::string m_standIn;
 };
 
 } // namespace quellard

@@ -65,6 +65,23 @@ TEST(SettingsStore, MovesToThePlayersFolderWhenTheGamesFolderIsNotTheirs)
     EXPECT_EQ(userSettingsFolder(nullptr, nullptr), "");
 }
 
+// A file beside the game that the player may not write holds until they change a setting; the
+// change starts their own file as a copy of it, and from then on their own file holds.
+TEST(SettingsStore, AReadOnlyFileBesideTheGameHoldsUntilThePlayerChangesASetting)
+{
+    TempFolder game, user;
+    const SettingsStore store(game.str(), user.str());
+    const std::string administrators = "[Settings]\r\nSounds=0\r\n; for the club\r\n[Deck]\r\nDefault=imgfish.gif\r\n";
+    ::chmod(game.write("Quellard.ini", administrators).c_str(), 0444); // read-only, even to root
+    EXPECT_FALSE(SoundSwitch(store).startUpTick());
+    EXPECT_EQ(user.entries(), 0) << "reading made the player's own file";
+    EXPECT_TRUE(SoundSwitch(store).soundClick(false));
+    EXPECT_EQ(user.read("Quellard.ini"),
+              "[Settings]\r\nSounds=1\r\n; for the club\r\n[Deck]\r\nDefault=imgfish.gif\r\n");
+    EXPECT_EQ(game.read("Quellard.ini"), administrators);
+    EXPECT_TRUE(SoundSwitch(store).startUpTick()) << "the file beside the game still holds";
+}
+
 // A game folder holds its files beside the executable; the installed layout holds them in
 // ../share/games/quellard, and its settings always go to the player's folder, even for root.
 TEST(SettingsStore, AnInstalledGameKeepsNoSettingsBesideItsFiles)

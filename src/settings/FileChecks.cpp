@@ -53,7 +53,13 @@ bool playerCanWrite(const std::string &path)
         // access() would let through.
         return S_ISREG(info.st_mode) && (info.st_mode & 0222) != 0 && ::access(path.c_str(), W_OK) == 0;
     }
-    if (errno != ENOENT)
+    // A link to a missing file is left as it is, and counts as a file the player cannot write. Its
+    // target may lie on a drive that is not mounted now or in a folder that has moved: a file made
+    // through the link would then be out of sight once the drive is back, or land where the player
+    // never meant it to, and a link left in a shared game folder would have the game create files
+    // wherever the player may write. Replacing the link would undo the player's own arrangement.
+    // The settings go to the player's own folder instead, as for any game folder not theirs.
+    if (errno != ENOENT || ::lstat(path.c_str(), &info) == 0)
         return false;
     const std::filesystem::path folder = std::filesystem::path(path).parent_path();
     return ::access(folder.empty() ? "." : folder.c_str(), W_OK | X_OK) == 0;

@@ -24,7 +24,7 @@ bool fileExists(const std::string &path);
 std::string findIgnoringCase(const std::string &path);
 
 // True when this process may write the file: it exists and is writable, or it is missing and its
-// folder takes new files.
+// folder takes new files. A link to a missing file is not writable: it is left alone.
 bool playerCanWrite(const std::string &path);
 
 } // namespace quellard

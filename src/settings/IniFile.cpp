@@ -3,6 +3,7 @@
 
 #include "settings/IniFile.h"
 
+#include "settings/FileLock.h"
 #include "settings/FileText.h"
 #include "settings/FileWrite.h"
 #include "settings/IniText.h"
@@ -11,11 +12,25 @@
 
 namespace quellard {
 
-IniFile::IniFile(std::string path) : m_path(std::move(path)) {}
+namespace {
+
+// The file's text, read under a shared lock. A game that keeps the lock past the wait is stuck; the
+// file is read all the same rather than keep the window waiting.
+FileText readLocked(const std::string &path)
+{
+    const FileLock lock(path, FileLock::Kind::Shared);
+    return readFileText(path);
+}
+
+} // namespace
+
+IniFile::IniFile(std::string path, std::string standIn) : m_path(std::move(path)), m_standIn(std::move(standIn)) {}
 
 std::optional<std::string> IniFile::value(std::string_view section, std::string_view key) const
 {
-    const FileText file = readFileText(m_path);
+    FileText file = readLocked(m_path);
+    if (file.status == FileReadStatus::Missing && !m_standIn.empty())
+        file = readLocked(m_standIn);
     if (file.status != FileReadStatus::Read)
         return std::nullopt;
     return iniValue(file.bytes, section, key);
@@ -33,15 +48,36 @@ std::string IniFile::readString(std::string_view section, std::string_view key, 
 
 bool IniFile::write(std::string_view section, std::string_view key, std::string_view value) const
 {
-    const FileText file = readFileText(m_path);
-    if (file.status == FileReadStatus::Unreadable)
-        return false;
-    const std::optional<std::string> changed = iniWithValue(file.bytes, section, key, value);
-    if (!changed)
-        return false;
-    if (file.status == FileReadStatus::Read && *changed == file.bytes)
-        return true;
-    return writeFileText(m_path, *changed);
+    // A second round for a file another game creates between this one's look and its own creation:
+    // this write then edits the file that game made.
+    for (int round = 0; round < 2; ++round) {
+        const FileLock lock(m_path, FileLock::Kind::Exclusive);
+        if (lock.fileMissing()) {
+            // A missing file starts as a copy of its stand-in: what the player has seen so far.
+            const FileText standIn = m_standIn.empty() ? FileText{} : readLocked(m_standIn);
+            const std::optional<std::string> created = iniWithValue(standIn.bytes, section, key, value);
+            const Creation creation = created ? createFileText(m_path, *created) : Creation::Failed;
+            if (creation == Creation::NameTaken)
+                continue;
+            return creation == Creation::Created;
+        }
+        if (!lock.held())
+            return false;
+        // A game killed while writing may have left the file half written: that write is finished
+        // first, so that this one edits whole text and no later start can roll this one back.
+        quellard::finishInterruptedWrites(m_path);
+        const FileText file = readFileText(m_path);
+        const std::optional<std::string> changed =
+            file.status == FileReadStatus::Read ? iniWithValue(file.bytes, section, key, value) : std::nullopt;
+        return changed && (*changed == file.bytes || writeFileText(m_path, file.bytes, *changed));
+    }
+    return false;
+}
+
+void IniFile::finishInterruptedWrites() const
+{
+    if (const FileLock lock(m_path, FileLock::Kind::Exclusive); lock.held())
+        quellard::finishInterruptedWrites(m_path);
 }
 
 } // namespace quellard

@@ -5,8 +5,6 @@
 
 #include "settings/ApplicationTitle.h"
 #include "settings/FileChecks.h"
-#include "settings/FileWrite.h"
-#include "settings/IniFile.h"
 
 #include <cstdlib>
 #include <filesystem>
@@ -40,32 +38,39 @@ std::string SettingsStore::settingsFilePath() const
     return m_userFolder.empty() ? std::string() : appFilePath(m_userFolder, name);
 }
 
+IniFile SettingsStore::settingsFile() const
+{
+    const std::string path = settingsFilePath();
+    const std::string beside = m_folder.empty() ? "" : appFilePath(m_folder, settingsFileName(kApplicationTitle));
+    return IniFile(path, path == beside ? "" : beside);
+}
+
 std::string SettingsStore::readSetting(std::string_view section, std::string_view key,
                                        std::string_view defaultValue) const
 {
-    const std::string path = settingsFilePath();
-    return path.empty() ? std::string(defaultValue) : IniFile(path).readString(section, key, defaultValue);
+    const IniFile file = settingsFile();
+    return file.path().empty() ? std::string(defaultValue) : file.readString(section, key, defaultValue);
 }
 
 bool SettingsStore::writeSetting(std::string_view section, std::string_view key, std::string_view value) const
 {
-    const std::string path = settingsFilePath();
-    if (path.empty())
+    const IniFile file = settingsFile();
+    if (file.path().empty())
         return false;
     // The player's settings folder may not exist yet; like any folder of settings it is the
     // player's alone.
-    if (!m_userFolder.empty() && path.compare(0, m_userFolder.size(), m_userFolder) == 0) {
+    if (!m_userFolder.empty() && file.path().compare(0, m_userFolder.size(), m_userFolder) == 0) {
         std::error_code error;
         if (std::filesystem::create_directories(m_userFolder, error))
             std::filesystem::permissions(m_userFolder, std::filesystem::perms::owner_all, error);
     }
-    return IniFile(path).write(section, key, value);
+    return file.write(section, key, value);
 }
 
 void SettingsStore::finishInterruptedWrites() const
 {
-    if (const std::string path = settingsFilePath(); !path.empty())
-        quellard::finishInterruptedWrites(path);
+    if (const IniFile file = settingsFile(); !file.path().empty())
+        file.finishInterruptedWrites();
 }
 
 std::string userSettingsFolder(const char *xdgConfigHome, const char *home)

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "settings/AppPaths.h"
+#include "settings/IniFile.h"
 
 #include <string>
 #include <string_view>
@@ -22,7 +23,11 @@ std::string settingsFileName(std::string_view applicationTitle);
 // A game in a folder of its own keeps the file there, beside the executable, whenever the player
 // can write it there: a game built from source or copied into a home folder keeps its settings
 // with it. An installed game's files are not the player's, so there the file lies in the player's
-// own settings folder, whoever plays, root included; the first write creates that folder.
+// own settings folder, whoever plays, root included; the first write creates that folder. A file
+// beside the game that the player may not write (an administrator's, or one the player made
+// read-only) holds until the player changes a setting: it is read while the player's own file does
+// not exist, and the first change starts that file as a copy of it, so that a changed sound switch
+// does not cost the player the card back they saw.
 class SettingsStore {
 public:
     // gameFolder is the folder of a game of its own, empty for an installed game; userFolder is
@@ -30,10 +35,10 @@ public:
     // beside the executable whatever happens.
     explicit SettingsStore(std::string gameFolder, std::string userFolder = {});
 
-    // "<game folder>/Quellard.ini" when there is one and the player can write that file (it is
-    // writable, or it is missing from a writable folder), else "<user folder>/Quellard.ini"; empty
-    // when there is neither folder, and then nothing is stored. Worked out afresh on every call,
-    // as the file itself is read afresh.
+    // The file the settings are written to: "<game folder>/Quellard.ini" when there is one and the
+    // player can write that file (it is writable, or it is missing from a writable folder), else
+    // "<user folder>/Quellard.ini"; empty when there is neither folder, and then nothing is stored.
+    // Worked out afresh on every call, as the file itself is read afresh.
     std::string settingsFilePath() const;
 
     // The stored value (at most 154 characters), or the default when the file, section or key is
@@ -48,6 +53,10 @@ public:
     void finishInterruptedWrites() const;
 
 private:
+    // The file at settingsFilePath(), with the file beside the game standing in for it when it is
+    // the player's own.
+    IniFile settingsFile() const;
+
     std::string m_folder;
     std::string m_userFolder;
 };

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "settings/FileWrite.h"
+#include "settings/FileLock.h"
+#include "settings/IniText.h"
 #include "settings/Settings.h"
 
 #include "support/AsPlayer.h"
@@ -11,6 +13,7 @@
 
 #include <csignal>
 #include <random>
+#include <regex>
 #include <thread>
 
 #include <sys/resource.h>
@@ -94,21 +97,80 @@ TEST(FileWrite, WritesKilledAtAnyMomentAreFinishedAtTheNextStart)
     SettingsStore(folder.str()).finishInterruptedWrites();
     EXPECT_TRUE(folder.read("Quellard.ini") == kSoundOff || folder.read("Quellard.ini") == kSoundOn);
     EXPECT_EQ(folder.entries(), 1);
-    ASSERT_TRUE(::kill(999999, 0) != 0 && ::kill(999998, 0) != 0);
-    // Whole new copies by two games that are gone, in either order: the one written last is the
-    // player's latest choice. A file a running game is writing is left to it.
+    // A copy left by a game that died writing Default=x.gif: the next start finishes that write
+    // wherever it stopped, but never over a file written since, whatever the files' times say, and
+    // a game that saves first finishes it too. A new file a running game is making is left to it.
+    const std::string before = "[Deck]\r\nDefault=imglake.gif\r\n[Settings]\r\nSounds=1\r\n",
+                      after = "[Deck]\r\nDefault=x.gif\r\n[Settings]\r\nSounds=1\r\n";
     const std::string running = ".Quellard.ini.writing-" + std::to_string(::getppid()) + "-0";
     folder.write(running, "[Sett");
-    for (const auto &[newer, older] : {std::pair{"999999", "999998"}, {"999998", "999999"}}) {
-        const std::string stale = folder.write(std::string(".Quellard.ini.pending-") + older, kSoundOff);
-        const std::string latest = folder.write(std::string(".Quellard.ini.pending-") + newer, kSoundOn);
-        std::filesystem::last_write_time(stale, std::filesystem::last_write_time(latest) - 1min);
+    for (const auto &[left, finished] : {std::pair{before, true},    // killed before it touched the file
+                                         {after + "ds=1\r\n", true}, // before the old tail was cut
+                                         {after, true},              // before its copy was removed
+                                         {"[Deck]\r\nDefault=x.gif\r\n[Settings]\r\nSounds=0\r\n", false},
+                                         {before + "; mine\r\n", false}}) {
+        const std::string file = folder.write("Quellard.ini", left);
+        const std::string copy = folder.write(".Quellard.ini.pending-999999", "51\n" + before + after);
+        std::filesystem::last_write_time(file, std::filesystem::last_write_time(copy) - 1min);
         SettingsStore(folder.str()).finishInterruptedWrites();
-        EXPECT_EQ(folder.read("Quellard.ini"), kSoundOn) << "not the copy " << newer << " wrote last";
+        EXPECT_EQ(folder.read("Quellard.ini"), finished ? after : left) << "left " << left;
         EXPECT_EQ(folder.entries(), 2);
-        folder.write("Quellard.ini", kSoundOff);
     }
+    folder.write("Quellard.ini", after + "ds=1\r\n");
+    folder.write(".Quellard.ini.pending-999999", "51\n" + before + after);
+    EXPECT_TRUE(SettingsStore(folder.str()).writeSetting("Settings", "Sounds", "0"));
+    SettingsStore(folder.str()).finishInterruptedWrites();
+    EXPECT_EQ(folder.read("Quellard.ini"), "[Deck]\r\nDefault=x.gif\r\n[Settings]\r\nSounds=0\r\n");
     EXPECT_TRUE(std::filesystem::exists(folder.file(running)));
+}
+
+// Two games in one folder, each saving its choices as fast as it can, while a third reads the file
+// under the readers' lock: each read and the file at the end hold every section and every line
+// written by hand, byte for byte, with only the two values changed. (A game kept waiting past the
+// lock's bound gives its choice up, which is allowed.)
+TEST(FileWrite, TwoGamesAtOnceNeverDamageTheFile)
+{
+    using namespace std::chrono_literals;
+    const auto holding = [](const std::string &deck, const std::string &sounds) {
+        return std::regex("; set up by hand\r\n\\[Deck\\]\r\nDefault=" + deck +
+                          "\r\n\\[Mine\\]\r\nkeep=me\r\n\\[Settings\\]\r\nSounds=" + sounds + "\r\n");
+    };
+    TempFolder folder;
+    const std::string path = folder.write("Quellard.ini", "; set up by hand\r\n[Deck]\r\nDefault=imglake.gif\r\n"
+                                                          "[Mine]\r\nkeep=me\r\n[Settings]\r\nSounds=1\r\n");
+    const auto until = std::chrono::steady_clock::now() + 2s;
+    std::vector<pid_t> games;
+    for (const char game : {'a', 'b'}) {
+        games.push_back(::fork());
+        // Values of every length from 1 to 13, so that each write grows or shrinks the file.
+        for (int i = 0; games.back() == 0; ++i)
+            if (std::chrono::steady_clock::now() > until)
+                ::_exit(0);
+            else
+                SettingsStore(folder.str())
+                    .writeSetting(i % 2 ? "Deck" : "Settings", i % 2 ? "Default" : "Sounds",
+                                  std::string(std::size_t(i % 13 + 1), game));
+    }
+    std::string damaged;
+    for (; std::chrono::steady_clock::now() < until && damaged.empty(); std::this_thread::sleep_for(1ms)) {
+        const FileLock reading(path, FileLock::Kind::Shared);
+        if (std::string now = folder.read("Quellard.ini");
+            !std::regex_match(now, holding("(imglake\\.gif|a+|b+)", "(1|a+|b+)")))
+            damaged = now;
+    }
+    EXPECT_EQ(damaged, "") << "a read found the file damaged";
+    for (const pid_t game : games) {
+        int status = 0;
+        pid_t ended = 0;
+        while ((ended = ::waitpid(game, &status, WNOHANG)) == 0 && std::chrono::steady_clock::now() < until + 5s)
+            std::this_thread::sleep_for(10ms);
+        if (ended == 0 && ::kill(game, SIGKILL) == 0) // a game that hangs fails here, not at the time limit
+            ::waitpid(game, nullptr, 0);
+        EXPECT_TRUE(ended == game && WIFEXITED(status) && WEXITSTATUS(status) == 0) << "a game hung or failed";
+    }
+    const std::string file = folder.read("Quellard.ini");
+    EXPECT_TRUE(std::regex_match(file, holding("(a+|b+)", "(a+|b+)"))) << "damaged, or nothing saved: " << file;
+    EXPECT_EQ(folder.entries(), 1) << "something was left beside the file";
 }
 
 } // namespace quellard::testing

@@ -52,13 +52,34 @@ TEST(SettingsStore, MovesToThePlayersFolderWhenTheGamesFolderIsNotTheirs)
     EXPECT_EQ(user.read("config/quellard/Quellard.ini"), "[Deck]\r\nDefault=x\r\n");
     EXPECT_EQ(std::filesystem::status(userFolder).permissions(), std::filesystem::perms::owner_all);
     EXPECT_EQ(store.settingsFilePath(), game.str() + "/Quellard.ini");
-    ::chmod(game.write("Quellard.ini", "[Deck]\r\nDefault=mine\r\n").c_str(), 0444); // read-only, even to root
-    EXPECT_EQ(store.settingsFilePath(), userFolder + "/Quellard.ini");
+    // A link to a missing file is left alone: the settings go to the player's folder, or nowhere.
+    std::filesystem::create_symlink(game.file("gone/Quellard.ini"), game.file("Quellard.ini"));
+    EXPECT_FALSE(SettingsStore(game.str()).writeSetting("Deck", "Default", "y"));
+    EXPECT_TRUE(store.writeSetting("Deck", "Default", "y"));
+    EXPECT_TRUE(std::filesystem::is_symlink(game.file("Quellard.ini")) && !std::filesystem::exists(game.file("gone")));
+    EXPECT_EQ(user.read("config/quellard/Quellard.ini"), "[Deck]\r\nDefault=y\r\n");
     for (const auto &[xdg, home, folder] : {std::tuple{"/cfg", "/home/ann", "/cfg/quellard"},
                                             {"", "/home/ann/", "/home/ann/.config/quellard"},
                                             {"relative", "/home/ann", "/home/ann/.config/quellard"}})
         EXPECT_EQ(userSettingsFolder(xdg, home), folder);
     EXPECT_EQ(userSettingsFolder(nullptr, nullptr), "");
+}
+
+// A file beside the game that the player may not write holds until they change a setting; the
+// change starts their own file as a copy of it, and from then on their own file holds.
+TEST(SettingsStore, AReadOnlyFileBesideTheGameHoldsUntilThePlayerChangesASetting)
+{
+    TempFolder game, user;
+    const SettingsStore store(game.str(), user.str());
+    const std::string administrators = "[Settings]\r\nSounds=0\r\n; for the club\r\n[Deck]\r\nDefault=imgfish.gif\r\n";
+    ::chmod(game.write("Quellard.ini", administrators).c_str(), 0444); // read-only, even to root
+    EXPECT_FALSE(SoundSwitch(store).startUpTick());
+    EXPECT_EQ(user.entries(), 0) << "reading made the player's own file";
+    EXPECT_TRUE(SoundSwitch(store).soundClick(false));
+    EXPECT_EQ(user.read("Quellard.ini"),
+              "[Settings]\r\nSounds=1\r\n; for the club\r\n[Deck]\r\nDefault=imgfish.gif\r\n");
+    EXPECT_EQ(game.read("Quellard.ini"), administrators);
+    EXPECT_TRUE(SoundSwitch(store).startUpTick()) << "the file beside the game still holds";
 }
 
 // A game folder holds its files beside the executable; the installed layout holds them in

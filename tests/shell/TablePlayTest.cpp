@@ -43,35 +43,6 @@ private slots:
         QCOMPARE(yes, QStringLiteral("--y---"));
     }
 
-    // The question, with the dealer's second card face down and nothing open; a refusal for want of
-    // cash (450 of 500 on the table: the premium is 225) shows over it, and the player goes on.
-    void insuranceQuestion()
-    {
-        TableHarness table;
-        table.load();
-        for (int i = 0; i < 9; ++i)
-            table.click(QStringLiteral("lblBet50"));
-        QStringList asked;
-        table.modals.otherModal = [&](QWidget *modal) {
-            auto *dialog = qobject_cast<InsuranceDialog *>(modal);
-            if (!dialog || !asked.isEmpty())
-                return;
-            const bool faceDown = table.find<CardSlotWidget>(QStringLiteral("PicCom2"))->face() == SlotFace::CardBack;
-            asked << QString::asprintf("%s %dx%d %s", qPrintable(dialog->windowTitle()), dialog->width(),
-                                       dialog->height(), qPrintable(dialog->palette().color(QPalette::Window).name())) +
-                         (faceDown ? " hole card face down" : " hole card face up") +
-                         (table.open(QStringLiteral("lblHit")) ? ", Hit open" : "");
-            dialog->yesButton()->click();
-        };
-        table.random.deal({card(kAce), card(10), card(8)});
-        table.click(QStringLiteral("lblNew"));
-        QCOMPARE(asked, QStringList{"Insurance 248x66 #000000 hole card face down"});
-        QCOMPARE(table.modals.seen, QStringList{"Information OK \"Quellard\": You do not have enough money!!"});
-        QCOMPARE(table.caption(QStringLiteral("lblmoney")), QStringLiteral("50"));
-        QVERIFY(table.open(QStringLiteral("lblHit")) && table.open(QStringLiteral("lblStand")));
-        QVERIFY(!QApplication::activeModalWidget());
-    }
-
     // During the dealer's pauses the window lives: it repaints, its menus work (the sound goes off
     // before the card), and the CPU waits on a timer.
     void theDealersPausesKeepTheWindowLive()

@@ -16,6 +16,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QToolTip>
 #include <QtTest>
 
 using namespace quellard;
@@ -54,11 +55,26 @@ private slots:
         QCOMPARE(table.window->windowTitle(), QStringLiteral("Quellard"));
         QCOMPARE(form->palette().color(QPalette::Window), QColor(64, 64, 64));
         QCOMPARE(table.find<FilledShape>(QStringLiteral("Shape1"))->fillColor(), QColor(0, 128, 0));
+        // Each control, open (+) or closed (-), with the darkest ink of its caption over its shape and the
+        // tip it shows; every tip differs from the one before, which may not have gone yet.
         QStringList tips;
-        for (const char *name : {"lblBet5", "lblBet10", "lblBet50", "lblNew", "lblHit", "lblStand", "lblDouble"})
-            tips << QString(table.open(QLatin1String(name)) ? "+" : "-") + table.find(QLatin1String(name))->toolTip();
-        QCOMPARE(tips, (QStringList{"+Bet £5 (pounds)", "+Bet £10 (pounds)", "+Bet £50 (pounds)",
-                                    "+Place a bet and click me to start a new game", "-Get another card", "-", "-"}));
+        for (const char *name : {"lblBet5", "lblBet10", "lblBet50", "lblNew", "lblHit", "lblStand", "lblDouble"}) {
+            auto *label = table.find<QLabel>(QLatin1String(name));
+            const QImage look = form->grab(QRect(label->mapTo(form, QPoint()), label->size())).toImage();
+            int ink = 255;
+            for (int i = 0; i < look.width() * look.height(); ++i)
+                ink = std::min(ink, qGray(look.pixel(i % look.width(), i / look.width())));
+            QHelpEvent hover(QEvent::ToolTip, QPoint(5, 5), label->mapToGlobal(QPoint(5, 5)));
+            QApplication::sendEvent(label, &hover);
+            const bool tipShown = QToolTip::isVisible() && QToolTip::text() == label->toolTip();
+            tips << QString(label->isEnabled() ? "+" : "-") +
+                        (label->text().isEmpty() ? "" : QColor(ink, ink, ink).name()) +
+                        (tipShown ? ' ' + label->toolTip() : "");
+        }
+        QToolTip::hideText();
+        QCOMPARE(tips, (QStringList{"+ Bet £5 (pounds)", "+ Bet £10 (pounds)", "+ Bet £50 (pounds)",
+                                    "+#000000 Place a bet and click me to start a new game", "-#808080", "-#808080",
+                                    "-#808080"}));
         for (const auto &[name, amount] :
              {std::pair{"lblmoney", "500"}, {"lblBet", "0"}, {"lblPlay", "0"}, {"lblCom", "0"}})
             QCOMPARE(table.caption(QLatin1String(name)), QLatin1String(amount));

@@ -139,11 +139,14 @@ ClickLabel *action(QWidget *form, const char *name, const char *text, int left, 
     label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     if (toolTip)
         label->setToolTip(QLatin1String(toolTip));
-    // Black on the light shape; an action that is not open now shows greyed out.
+    // Black on the light shape; an action that is not open now shows greyed out. A label that takes
+    // the keyboard focus lays its text out as a document, which inks a disabled label in the Text
+    // colour rather than WindowText: the grey goes to both.
     QPalette palette = label->palette();
     palette.setColor(QPalette::Active, QPalette::WindowText, Qt::black);
     palette.setColor(QPalette::Inactive, QPalette::WindowText, Qt::black);
-    palette.setColor(QPalette::Disabled, QPalette::WindowText, QColor(128, 128, 128));
+    for (const QPalette::ColorRole ink : {QPalette::WindowText, QPalette::Text})
+        palette.setColor(QPalette::Disabled, ink, QColor(128, 128, 128));
     label->setPalette(palette);
     return label;
 }

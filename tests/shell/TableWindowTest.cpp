@@ -254,14 +254,29 @@ private slots:
         QCOMPARE(address.readAll(), QUrl::fromLocalFile(table.file(QStringLiteral("help.html"))).toEncoded() + '\n');
     }
 
-    void largeAmountsReadAsPlainDecimalsAndExitWritesNothing()
+    // An amount reads as a plain decimal and shows whole: in its label's own size while it fits, else
+    // in a smaller size of the same face.
+    void amountsShowWholeAndExitWritesNothing()
     {
-        Table rich = Table::fresh();
-        rich.cash = Money::pounds(1000000);
-        TableWindow window({.table = rich});
-        const auto *cash = window.findChild<QLabel *>(QStringLiteral("lblmoney"));
-        QCOMPARE(cash->text(), QStringLiteral("1000000"));
-        QCOMPARE(cash->accessibleName(), QStringLiteral("Your cash: £1000000"));
+        const std::tuple<std::int64_t, std::int64_t, const char *, qreal, const char *> amounts[] = {
+            {9999900, 0, "lblmoney", 24, "Your cash: £99999 in Liberation Sans 24"},
+            {10000000, 0, "lblmoney", 24, "Your cash: £100000 in Liberation Sans smaller"},
+            {100750, 0, "lblmoney", 24, "Your cash: £1007.5 in Liberation Sans smaller"},
+            {100000000, 0, "lblmoney", 24, "Your cash: £1000000 in Liberation Sans smaller"},
+            {0, 999900, "lblBet", 14.25, "Your bet: £9999 in DejaVu Sans 14.25"},
+            {0, 1000000, "lblBet", 14.25, "Your bet: £10000 in DejaVu Sans smaller"}};
+        for (const auto &[cash, bet, name, size, shown] : amounts) {
+            Table rich = Table::fresh();
+            rich.cash = Money::pence(cash), rich.bet = Money::pence(bet);
+            TableWindow window({.table = rich});
+            const auto *label = window.findChild<QLabel *>(QLatin1String(name));
+            const QFont f = label->font();
+            const bool whole = QFontMetricsF(f, label).horizontalAdvance(label->text()) <= label->width();
+            QCOMPARE(label->accessibleName() + " in " + f.family() +
+                         (f.pointSizeF() < size ? " smaller" : ' ' + QString::number(f.pointSizeF())) +
+                         (whole ? "" : " cut off"),
+                     QString::fromUtf8(shown));
+        }
         QSignalSpy unloaded(table.window.get(), &TableWindow::unloaded);
         table.window->menus().exit->trigger();
         QVERIFY(unloaded.count() == 1 && !table.window->isVisible());

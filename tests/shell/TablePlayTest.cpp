@@ -12,6 +12,7 @@
 #include <QAction>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QWindow>
 #include <QtTest>
 
 using namespace quellard;
@@ -74,6 +75,33 @@ private slots:
         QCOMPARE(table.caption(QStringLiteral("lblmoney")), QStringLiteral("50"));
         QVERIFY(table.open(QStringLiteral("lblHit")) && table.open(QStringLiteral("lblStand")));
         QVERIFY(!QApplication::activeModalWidget());
+    }
+
+    // Each dialog hands the keyboard back to the table as it closes, as no window manager may do it:
+    // the next key plays.
+    void afterEveryDialogTheNextKeyPlays()
+    {
+        TableHarness table;
+        table.load();
+        table.modals.otherModal = [](QWidget *dialog) { dialog->close(); };
+        QWindow *keyboard = table.window->windowHandle();
+        const std::pair<const char *, std::function<void()>> dialogs[] = {
+            {"Please bet first", [&] { QTest::keyClick(keyboard, Qt::Key_N); }},
+            {"rules", [&] { table.window->menus().contents->trigger(); }},
+            {"About", [&] { table.window->menus().about->trigger(); }},
+            {"No such card back", [&] {
+                 QFile::remove(table.file(QStringLiteral("images/imgmarine.gif")));
+                 table.window->findChild<QAction *>(QStringLiteral("mnuMarine"))->trigger();
+             }}};
+        QStringList cash;
+        for (const auto &[dialog, open] : dialogs) {
+            open();
+            (void)QTest::qWaitForWindowActive(table.window.get(), 1000);
+            QTest::keyClick(keyboard, Qt::Key_1);
+            cash << QLatin1String(dialog) + ", then 1: " + table.caption(QStringLiteral("lblmoney"));
+        }
+        QCOMPARE(cash, (QStringList{"Please bet first, then 1: 495", "rules, then 1: 490", "About, then 1: 485",
+                                    "No such card back, then 1: 480"}));
     }
 
     // During the dealer's pauses the window lives: it repaints, its menus work (the sound goes off

@@ -3,6 +3,7 @@
 
 #include "shell/dialogs/PlayerMessages.h"
 
+#include "shell/dialogs/KeyboardHandBack.h"
 #include "shell/look/Look.h"
 #include "shell/look/ScreenPlacement.h"
 
@@ -40,7 +41,11 @@ Wording wording(PlayerMessage message)
 // placement guesses a frame for windows it has not seen framed yet, and lands off centre.
 class MessageBox : public QMessageBox {
 public:
-    using QMessageBox::QMessageBox;
+    MessageBox(Icon icon, const QString &title, const QString &text, StandardButtons buttons, QWidget *parent)
+        : QMessageBox(icon, title, text, buttons, parent)
+    {
+        handKeyboardBackOnClose(*this);
+    }
 
 protected:
     void showEvent(QShowEvent *event) override

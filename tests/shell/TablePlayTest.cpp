@@ -78,19 +78,23 @@ private slots:
     }
 
     // Each dialog hands the keyboard back to the table as it closes, as no window manager may do it:
-    // the next key plays.
+    // the next key plays. A message box opens over the middle of the table, frame over frame (the
+    // table has none here, as without a window manager), and stays on the screen when the table does not.
     void afterEveryDialogTheNextKeyPlays()
     {
         TableHarness table;
+        table.window->setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
         table.load();
+        table.window->move(100, 50);
         table.modals.otherModal = [](QWidget *dialog) { dialog->close(); };
         QWindow *keyboard = table.window->windowHandle();
         const std::pair<const char *, std::function<void()>> dialogs[] = {
             {"Please bet first", [&] { QTest::keyClick(keyboard, Qt::Key_N); }},
             {"rules", [&] { table.window->menus().contents->trigger(); }},
             {"About", [&] { table.window->menus().about->trigger(); }},
-            {"No such card back", [&] {
+            {"No such card back, off the screen", [&] {
                  QFile::remove(table.file(QStringLiteral("images/imgmarine.gif")));
+                 table.window->move(-500, 50);
                  table.window->findChild<QAction *>(QStringLiteral("mnuMarine"))->trigger();
              }}};
         QStringList cash;
@@ -101,7 +105,9 @@ private slots:
             cash << QLatin1String(dialog) + ", then 1: " + table.caption(QStringLiteral("lblmoney"));
         }
         QCOMPARE(cash, (QStringList{"Please bet first, then 1: 495", "rules, then 1: 490", "About, then 1: 485",
-                                    "No such card back, then 1: 480"}));
+                                    "No such card back, off the screen, then 1: 480"}));
+        // The middle of the table at 100,50 (559 by 433); the box kept at the screen's left edge.
+        QCOMPARE(table.modals.centres, (QList<QPoint>{QPoint(379, 266), QPoint(111, 266)}));
     }
 
     // During the dealer's pauses the window lives: it repaints, its menus work (the sound goes off

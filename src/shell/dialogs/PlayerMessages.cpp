@@ -37,8 +37,9 @@ Wording wording(PlayerMessage message)
     return {"", QMessageBox::NoIcon, QMessageBox::Ok};
 }
 
-// A box with no window to sit over opens in the middle of the screen, as the table does. Qt's own
-// placement guesses a frame for windows it has not seen framed yet, and lands off centre.
+// A box opens over the middle of the window it is shown over, or, with no window to sit over, in
+// the middle of the screen, as the table does. Qt's own placement guesses a frame for windows it
+// has not seen framed yet, and lands off centre.
 class MessageBox : public QMessageBox {
 public:
     MessageBox(Icon icon, const QString &title, const QString &text, StandardButtons buttons, QWidget *parent)
@@ -51,7 +52,9 @@ protected:
     void showEvent(QShowEvent *event) override
     {
         QMessageBox::showEvent(event); // gives the box its final size
-        if (!parentWidget())
+        if (parentWidget())
+            centreOver(*this, *parentWidget());
+        else
             centreOnScreen(*this, nullptr);
     }
 };

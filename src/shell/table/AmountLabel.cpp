@@ -11,6 +11,7 @@ AmountLabel::AmountLabel(const QFont &font, QWidget *parent) : QLabel(parent), m
 
 void AmountLabel::showAmount(const QString &amount)
 {
+    // The largest size, in quarter points, at which the whole amount fits the label's width.
     QFont fitted = m_font;
     while (fitted.pointSizeF() > 1 && QFontMetricsF(fitted, this).horizontalAdvance(amount) > width())
         fitted.setPointSizeF(fitted.pointSizeF() - 0.25);

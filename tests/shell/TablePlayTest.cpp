@@ -22,25 +22,45 @@ class TablePlayTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // Every message box with its words, icon and buttons, over the middle of the table (frameless here,
+    // as without a window manager), kept on the screen. After each, and after the rules and the About
+    // box, the table has the keyboard back, as no window manager may hand it: the next key plays.
     void everyMessageBoxWithItsWordsIconAndButtons()
     {
-        ModalAnswerer modals;
-        modals.answers = {QMessageBox::Ok, QMessageBox::Ok, QMessageBox::Yes};
-        QString yes;
+        TableHarness table;
+        table.window->setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+        table.load();
+        table.window->move(100, 50);
+        table.modals.answers = {QMessageBox::Ok, QMessageBox::Ok, QMessageBox::Yes};
+        table.modals.otherModal = [](QWidget *dialog) { dialog->close(); };
+        QString yes, keys; // '1' where the key 1 played after a dialog, '-' where it was lost
+        auto pressOne = [&] {
+            (void)QTest::qWaitForWindowActive(table.window.get(), 300);
+            const QString cash = table.caption(QStringLiteral("lblmoney"));
+            QTest::keyClick(table.window->windowHandle(), Qt::Key_1);
+            keys += table.caption(QStringLiteral("lblmoney")) == cash ? '-' : '1';
+        };
         for (const PlayerMessage message :
              {playerMessage(Refusal::NotEnoughMoney), playerMessage(Refusal::NoBet), PlayerMessage::OutOfMoney,
               playerMessage(DeckBackProblem::FileDoesNotExist),
               playerMessage(DeckBackProblem::SelectedImageDoesNotExist), PlayerMessage::DeckImageUnreadable})
-            yes += showPlayerMessage(message, nullptr) ? 'y' : '-';
-        QCOMPARE(modals.seen,
+            yes += showPlayerMessage(message, table.window.get()) ? 'y' : '-', pressOne();
+        for (QAction *dialog : {table.window->menus().contents, table.window->menus().about})
+            dialog->trigger(), pressOne();
+        table.window->move(-500, 50);
+        showPlayerMessage(PlayerMessage::NotEnoughMoney, table.window.get());
+        QCOMPARE(table.modals.seen,
                  (QStringList{"Information OK \"Quellard\": You do not have enough money!!",
                               "Warning OK \"Quellard\": Please bet first!!",
                               "Information &Yes/&No \"Quellard\": Sorry. You seem to have run out of money.\n\n"
                               "Would you like to start a new game?",
                               "Warning OK \"Quellard\": Error: File does not exist",
                               "Warning OK \"Quellard\": Error: Selected deck image does not exist.",
-                              "Warning OK \"Quellard\": Error: Selected deck image could not be read."}));
-        QCOMPARE(yes, QStringLiteral("--y---"));
+                              "Warning OK \"Quellard\": Error: Selected deck image could not be read.",
+                              "Information OK \"Quellard\": You do not have enough money!!"}));
+        QCOMPARE(yes + ", then the key 1: " + keys, QStringLiteral("--y---, then the key 1: 11111111"));
+        // The middle of the table, 559 by 433 at 100,50; then a box at the screen's left edge.
+        QCOMPARE(table.modals.centres, QList<QPoint>(6, QPoint(379, 266)) << QPoint(138, 266));
     }
 
     // During the dealer's pauses the window lives: it repaints, its menus work (the sound goes off

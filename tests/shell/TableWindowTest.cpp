@@ -17,6 +17,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QToolTip>
 #include <QtTest>
 
 using namespace quellard;
@@ -67,6 +68,24 @@ private slots:
         QCOMPARE(table.window->windowTitle(), QStringLiteral("Quellard"));
         QCOMPARE(form->palette().color(QPalette::Window), QColor(64, 64, 64));
         QCOMPARE(table.find<FilledShape>(QStringLiteral("Shape1"))->fillColor(), QColor(0, 128, 0));
+        // Each control open (+) or closed (-), its darkest ink as seen, and its tip if shown (no two alike).
+        QStringList tips;
+        for (const char *name : {"lblBet5", "lblBet10", "lblBet50", "lblNew", "lblHit", "lblStand", "lblDouble"}) {
+            auto *label = table.find<QLabel>(QLatin1String(name));
+            const QImage look = form->grab(QRect(label->mapTo(form, QPoint()), label->size())).toImage();
+            int ink = 255;
+            for (int i = 0; i < look.width() * look.height(); ++i)
+                ink = std::min(ink, qGray(look.pixel(i % look.width(), i / look.width())));
+            QHelpEvent hover(QEvent::ToolTip, QPoint(5, 5), label->mapToGlobal(QPoint(5, 5)));
+            QApplication::sendEvent(label, &hover);
+            tips << QString(label->isEnabled() ? "+" : "-") +
+                        (label->text().isEmpty() ? "" : QColor(ink, ink, ink).name()) +
+                        (QToolTip::isVisible() && QToolTip::text() == label->toolTip() ? ' ' + label->toolTip() : "");
+        }
+        QToolTip::hideText();
+        QCOMPARE(tips, (QStringList{"+ Bet £5 (pounds)", "+ Bet £10 (pounds)", "+ Bet £50 (pounds)",
+                                    "+#000000 Place a bet and click me to start a new game", "-#808080", "-#808080",
+                                    "-#808080"}));
         QVERIFY(table.window->menus().sound->isChecked() && table.modals.seen.isEmpty() &&
                 table.sound.played.isEmpty());
         // A screen reader finds the amounts as text, the dealer's first and the player's first two cards
@@ -228,14 +247,30 @@ private slots:
         QCOMPARE(address.readAll(), QUrl::fromLocalFile(table.file(QStringLiteral("help.html"))).toEncoded() + '\n');
     }
 
-    void largeAmountsReadAsPlainDecimalsAndExitWritesNothing()
+    // Amounts read as plain decimals and show whole: in their labels' own size while they fit, else in a
+    // smaller size of the same face.
+    void amountsShowWholeAndExitWritesNothing()
     {
-        Table rich = Table::fresh();
-        rich.cash = Money::pounds(1000000);
-        TableWindow window({.table = rich});
-        const auto *cash = window.findChild<QLabel *>(QStringLiteral("lblmoney"));
-        QCOMPARE(cash->text(), QStringLiteral("1000000"));
-        QCOMPARE(cash->accessibleName(), QStringLiteral("Your cash: £1000000"));
+        // clang-format off
+        const std::tuple<std::int64_t, std::int64_t, const char *> amounts[] = {
+            {9999900, 999900, "Your cash: £99999 in Liberation Sans 24|Your bet: £9999 in DejaVu Sans 14.25"},
+            {10000000, 1000000, "Your cash: £100000 in Liberation Sans smaller|Your bet: £10000 in DejaVu Sans smaller"},
+            {100750, 0, "Your cash: £1007.5 in Liberation Sans smaller|Your bet: £0 in DejaVu Sans 14.25"}};
+        // clang-format on
+        for (const auto &[cash, bet, shown] : amounts) {
+            Table rich = Table::fresh();
+            rich.cash = Money::pence(cash), rich.bet = Money::pence(bet);
+            TableWindow window({.table = rich});
+            QStringList seen;
+            for (const auto &[name, size] : {std::pair{"lblmoney", 24.0}, {"lblBet", 14.25}}) {
+                const auto *label = window.findChild<QLabel *>(QLatin1String(name));
+                const QFont f = label->font();
+                seen << label->accessibleName() + " in " + f.family() +
+                            (f.pointSizeF() < size ? " smaller" : ' ' + QString::number(f.pointSizeF())) +
+                            (label->sizeHint().width() <= label->width() ? "" : " cut off");
+            }
+            QCOMPARE(seen.join('|'), QString::fromUtf8(shown));
+        }
         QSignalSpy unloaded(table.window.get(), &TableWindow::unloaded);
         table.window->menus().exit->trigger();
         QVERIFY(unloaded.count() == 1 && !table.window->isVisible());

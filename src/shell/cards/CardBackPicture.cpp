@@ -12,8 +12,9 @@ namespace quellard {
 
 namespace {
 
-// Walks a GIF's blocks as its decoder would, and says whether it reaches the trailer without
-// running out of bytes.
+// Walks a GIF's blocks as its decoder would, and says whether every block is there: the bytes end
+// at the trailer or, as browsers and image viewers accept, right after a whole block, with only the
+// trailer missing. A file with no image in it is left to the decoder to refuse.
 class GifWalk {
 public:
     explicit GifWalk(std::string_view bytes) : m_bytes(bytes) {}
@@ -45,7 +46,7 @@ public:
                 return false;
             }
         }
-        return false;
+        return true; // the trailer is missing, every block before it whole
     }
 
 private:

@@ -14,7 +14,8 @@ namespace quellard {
 // in part: a GIF cut short would otherwise show with its lower part black, and be remembered.
 QImage readCardBackPicture(const std::string &path);
 
-// True when the bytes hold a GIF whose every block is there, up to its trailer.
+// True when the bytes hold a GIF whose every block is there, up to its trailer, which may be
+// missing.
 bool gifIsComplete(std::string_view bytes);
 
 } // namespace quellard

@@ -3,6 +3,7 @@
 
 #include "shell/dialogs/AboutBox.h"
 
+#include "shell/dialogs/KeyboardHandBack.h"
 #include "shell/dialogs/WebAddresses.h"
 #include "shell/look/Look.h"
 #include "shell/look/ScreenPlacement.h"
@@ -155,6 +156,7 @@ AboutBox::AboutBox(QWidget *owner, UrlOpener opener)
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
 
     centreOnScreen(*this, owner);
+    handKeyboardBackOnClose(*this);
 }
 
 bool AboutBox::eventFilter(QObject *watched, QEvent *event)

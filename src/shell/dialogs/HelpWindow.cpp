@@ -3,6 +3,7 @@
 
 #include "shell/dialogs/HelpWindow.h"
 
+#include "shell/dialogs/KeyboardHandBack.h"
 #include "shell/look/Look.h"
 #include "shell/look/ScreenPlacement.h"
 
@@ -92,6 +93,7 @@ HelpWindow::HelpWindow(QWidget *owner)
     m_text->setPlainText(rulesLines().join(QLatin1Char('\n')));
 
     centreOnScreen(*this, owner);
+    handKeyboardBackOnClose(*this);
 }
 
 } // namespace quellard

@@ -3,6 +3,7 @@
 
 #include "shell/dialogs/InsuranceDialog.h"
 
+#include "shell/dialogs/KeyboardHandBack.h"
 #include "shell/look/Look.h"
 #include "shell/look/ScreenPlacement.h"
 
@@ -42,6 +43,7 @@ InsuranceDialog::InsuranceDialog(std::function<void(InsuranceAnswer)> answer, QW
     setTabOrder(m_yes, m_no);
     centreOnScreen(*this, parent);
     m_yes->setFocus();
+    handKeyboardBackOnClose(*this);
 
     connect(m_yes, &QPushButton::clicked, this, [this] { answerOnce(InsuranceAnswer::Yes); });
     connect(m_no, &QPushButton::clicked, this, [this] { answerOnce(InsuranceAnswer::No); });
@@ -73,10 +75,6 @@ void InsuranceDialog::done(int result)
         m_answer(InsuranceAnswer::Closed);
     }
     QDialog::done(result);
-    // The player goes on at the table, with its keys: hand it the keyboard back. Window managers
-    // usually do this for a closed dialog, but not every session runs one.
-    if (QWidget *table = parentWidget())
-        table->window()->activateWindow();
 }
 
 } // namespace quellard

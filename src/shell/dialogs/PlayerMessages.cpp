@@ -3,6 +3,7 @@
 
 #include "shell/dialogs/PlayerMessages.h"
 
+#include "shell/dialogs/KeyboardHandBack.h"
 #include "shell/look/Look.h"
 #include "shell/look/ScreenPlacement.h"
 
@@ -36,17 +37,24 @@ Wording wording(PlayerMessage message)
     return {"", QMessageBox::NoIcon, QMessageBox::Ok};
 }
 
-// A box with no window to sit over opens in the middle of the screen, as the table does. Qt's own
-// placement guesses a frame for windows it has not seen framed yet, and lands off centre.
+// A box opens over the middle of the window it is shown over, or, with no window to sit over, in
+// the middle of the screen, as the table does. Qt's own placement guesses a frame for windows it
+// has not seen framed yet, and lands off centre.
 class MessageBox : public QMessageBox {
 public:
-    using QMessageBox::QMessageBox;
+    MessageBox(Icon icon, const QString &title, const QString &text, StandardButtons buttons, QWidget *parent)
+        : QMessageBox(icon, title, text, buttons, parent)
+    {
+        handKeyboardBackOnClose(*this);
+    }
 
 protected:
     void showEvent(QShowEvent *event) override
     {
         QMessageBox::showEvent(event); // gives the box its final size
-        if (!parentWidget())
+        if (parentWidget())
+            centreOver(*this, *parentWidget());
+        else
             centreOnScreen(*this, nullptr);
     }
 };

@@ -12,4 +12,9 @@ namespace quellard {
 // over its owner instead.
 void centreOnScreen(QWidget &window, const QWidget *owner);
 
+// Places a window over the middle of its owner's window, frame over frame, as far as it stays on the
+// screen: a box over a table that hangs off the screen's edge stays whole in view. A window not yet
+// framed by the window manager is placed as if framed as its owner is, as it soon will be.
+void centreOver(QWidget &window, const QWidget &owner);
+
 } // namespace quellard

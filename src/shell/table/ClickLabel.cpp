@@ -34,6 +34,15 @@ void ClickLabel::click()
         emit clicked();
 }
 
+bool ClickLabel::event(QEvent *event)
+{
+    // A tip tells what pressing the label does, and a closed label does nothing: it shows none,
+    // where Qt would show a disabled widget's tip as any other.
+    if (event->type() == QEvent::ToolTip && !isEnabled())
+        return true;
+    return QLabel::event(event);
+}
+
 void ClickLabel::mousePressEvent(QMouseEvent *event)
 {
     m_pressed = event->button() == Qt::LeftButton;

@@ -11,7 +11,8 @@ namespace quellard {
 
 // A label that works as a button: it reports a click when the left button is pressed and released
 // over it, when Space is pressed and released while it has the keyboard focus, or when one of its
-// keys is pressed anywhere in its window. A disabled label takes no clicks, whichever way they come.
+// keys is pressed anywhere in its window. A disabled label takes no clicks, whichever way they come,
+// and shows no tip.
 class ClickLabel : public QLabel {
     Q_OBJECT
 public:
@@ -30,6 +31,7 @@ signals:
     void clicked();
 
 protected:
+    bool event(QEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;

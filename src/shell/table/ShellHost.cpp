@@ -22,8 +22,8 @@ ShellHost::ShellHost(Wiring wiring) : m_wiring(std::move(wiring)) {}
 QWidget *ShellHost::dialogParent() const
 {
     // A refusal during the insurance question shows over the question. Before the table is first
-    // shown (a missing card back at start-up) a box has no window to sit over: Qt then centres it
-    // on the screen, where the table opens afterwards.
+    // shown (a missing card back at start-up) a box has no window to sit over: it then opens
+    // in the middle of the screen, where the table opens afterwards.
     QWidget *modal = QApplication::activeModalWidget();
     if (modal)
         return modal;

@@ -4,6 +4,7 @@
 #include "shell/table/TableLayout.h"
 
 #include "shell/look/Look.h"
+#include "shell/table/AmountLabel.h"
 #include "shell/table/CardSlotWidget.h"
 #include "shell/table/ClickLabel.h"
 #include "shell/table/FilledShape.h"
@@ -24,10 +25,10 @@ void whiteText(QLabel *label)
 }
 
 // A transparent caption on the table.
-QLabel *caption(QWidget *form, const char *name, const QString &text, const QRect &geometry, const QFont &f,
-                Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop)
+template <typename Label>
+Label *onTable(Label *label, const char *name, const QRect &geometry, const QFont &f,
+               Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop)
 {
-    auto *label = new QLabel(text, form);
     label->setObjectName(QLatin1String(name));
     label->setGeometry(geometry);
     label->setFont(f);
@@ -35,6 +36,17 @@ QLabel *caption(QWidget *form, const char *name, const QString &text, const QRec
     label->setAttribute(Qt::WA_NoMousePropagation);
     whiteText(label);
     return label;
+}
+
+QLabel *caption(QWidget *form, const char *name, const QString &text, const QRect &geometry, const QFont &f,
+                Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop)
+{
+    return onTable(new QLabel(text, form), name, geometry, f, alignment);
+}
+
+AmountLabel *amount(QWidget *form, const char *name, const QRect &geometry, const QFont &f)
+{
+    return onTable(new AmountLabel(f, form), name, geometry, f);
 }
 
 // The felt and its two decorative frames. Children are stacked in creation order, so everything
@@ -74,20 +86,20 @@ void layOutCards(QWidget *form, TableControls &c, const QPixmap &cardBack)
 void layOutAmounts(QWidget *form, TableControls &c)
 {
     const QFont total = fontFor(Typeface::SansSerif, 18);
-    c.lblCom = caption(form, "lblCom", QStringLiteral("0"), twipsRect(1440, 1200, 615, 615), total);
-    c.lblPlay = caption(form, "lblPlay", QStringLiteral("0"), twipsRect(6360, 4320, 615, 615), total);
+    c.lblCom = amount(form, "lblCom", twipsRect(1440, 1200, 615, 615), total);
+    c.lblPlay = amount(form, "lblPlay", twipsRect(6360, 4320, 615, 615), total);
 
     const QFont bet = fontFor(Typeface::Verdana, 14.25);
     const QFont title = fontFor(Typeface::Verdana, 14.25, false, true);
     const auto centred = Qt::AlignHCenter | Qt::AlignTop;
     caption(form, "lblBettitle", QStringLiteral("Your bet:"), twipsRect(6240, 2400, 1350, 345), title);
     caption(form, "Label4", QStringLiteral("£"), twipsRect(6240, 2760, 255, 375), bet, centred);
-    c.lblBet = caption(form, "lblBet", QStringLiteral("0"), twipsRect(6480, 2760, 855, 375), bet);
+    c.lblBet = amount(form, "lblBet", twipsRect(6480, 2760, 855, 375), bet);
 
     const QFont cash = fontFor(Typeface::SansSerif, 24);
     caption(form, "lblMoneytitle", QStringLiteral("Your Cash:"), twipsRect(120, 4200, 1695, 375), title);
     caption(form, "Label2", QStringLiteral("£"), twipsRect(120, 4560, 375, 615), cash, centred);
-    c.lblmoney = caption(form, "lblmoney", QStringLiteral("500"), twipsRect(480, 4560, 1335, 495), cash);
+    c.lblmoney = amount(form, "lblmoney", twipsRect(480, 4560, 1335, 495), cash);
 }
 
 // A label that works as a button, at its place on the form. Qt gives a disabled widget the cursor
@@ -139,11 +151,14 @@ ClickLabel *action(QWidget *form, const char *name, const char *text, int left, 
     label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     if (toolTip)
         label->setToolTip(QLatin1String(toolTip));
-    // Black on the light shape; an action that is not open now shows greyed out.
+    // Black on the light shape; an action that is not open now shows greyed out. A label that takes
+    // the keyboard focus lays its text out as a document, which inks a disabled label in the Text
+    // colour rather than WindowText: the grey goes to both.
     QPalette palette = label->palette();
     palette.setColor(QPalette::Active, QPalette::WindowText, Qt::black);
     palette.setColor(QPalette::Inactive, QPalette::WindowText, Qt::black);
-    palette.setColor(QPalette::Disabled, QPalette::WindowText, QColor(128, 128, 128));
+    for (const QPalette::ColorRole ink : {QPalette::WindowText, QPalette::Text})
+        palette.setColor(QPalette::Disabled, ink, QColor(128, 128, 128));
     label->setPalette(palette);
     return label;
 }

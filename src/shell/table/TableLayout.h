@@ -10,11 +10,11 @@
 #include <QPixmap>
 #include <array>
 
-class QLabel;
 class QWidget;
 
 namespace quellard {
 
+class AmountLabel;
 class CardSlotWidget;
 class ClickLabel;
 class FilledShape;
@@ -26,10 +26,10 @@ struct TableControls {
     std::array<CardSlotWidget *, kSlotsPerHand> picPlay{};
     CardSlotWidget *picBack = nullptr;
 
-    QLabel *lblCom = nullptr;
-    QLabel *lblPlay = nullptr;
-    QLabel *lblBet = nullptr;
-    QLabel *lblmoney = nullptr;
+    AmountLabel *lblCom = nullptr;
+    AmountLabel *lblPlay = nullptr;
+    AmountLabel *lblBet = nullptr;
+    AmountLabel *lblmoney = nullptr;
 
     // The chips' click targets (lblBet5, lblBet10, lblBet50), in the order of kChips.
     std::array<ClickLabel *, kChips.size()> chips{};

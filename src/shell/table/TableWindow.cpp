@@ -8,6 +8,7 @@
 #include "shell/look/Look.h"
 #include "shell/look/ScreenPlacement.h"
 #include "shell/sound/SoundPlayer.h"
+#include "shell/table/AmountLabel.h"
 #include "shell/table/CardSlotWidget.h"
 #include "shell/table/ClickLabel.h"
 #include "shell/table/HoverHighlight.h"
@@ -172,10 +173,10 @@ void TableWindow::render()
     const TableControls &c = m_controls;
     const QString cash = QString::fromStdString(t.cash.text()), bet = QString::fromStdString(t.bet.text());
     const QString playerTotal = QString::number(t.player.total), dealerTotal = QString::number(t.dealer.total);
-    c.lblmoney->setText(cash);
-    c.lblBet->setText(bet);
-    c.lblPlay->setText(playerTotal);
-    c.lblCom->setText(dealerTotal);
+    c.lblmoney->showAmount(cash);
+    c.lblBet->showAmount(bet);
+    c.lblPlay->showAmount(playerTotal);
+    c.lblCom->showAmount(dealerTotal);
     nameAmount(c.lblmoney, QStringLiteral("Your cash: £%1").arg(cash));
     nameAmount(c.lblBet, QStringLiteral("Your bet: £%1").arg(bet));
     nameAmount(c.lblPlay, QStringLiteral("Your total: %1").arg(playerTotal));

@@ -168,8 +168,12 @@ TEST(FileWrite, TwoGamesAtOnceNeverDamageTheFile)
             ::waitpid(game, nullptr, 0);
         EXPECT_TRUE(ended == game && WIFEXITED(status) && WEXITSTATUS(status) == 0) << "a game hung or failed";
     }
+    // On a loaded machine one key's writes may all have given up waiting, which is allowed; but
+    // something must have been saved.
     const std::string file = folder.read("Quellard.ini");
-    EXPECT_TRUE(std::regex_match(file, holding("(a+|b+)", "(a+|b+)"))) << "damaged, or nothing saved: " << file;
+    EXPECT_TRUE(std::regex_match(file, holding("(imglake\\.gif|a+|b+)", "(1|a+|b+)")) &&
+                !std::regex_match(file, holding("imglake\\.gif", "1")))
+        << "damaged, or nothing saved: " << file;
     EXPECT_EQ(folder.entries(), 1) << "something was left beside the file";
 }
 

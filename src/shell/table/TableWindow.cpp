@@ -204,6 +204,9 @@ void TableWindow::showEvent(QShowEvent *event)
     if (!m_centred) {
         m_centred = true;
         centreOnScreen(*this, nullptr);
+        // Without a window manager (a kiosk session) nobody gives the new window the keyboard,
+        // and the first keys would be lost until a click.
+        activateWindow();
     }
 }
 

@@ -22,9 +22,10 @@ class TablePlayTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // Every message box with its words, icon and buttons, over the middle of the table (frameless here,
-    // as without a window manager), kept on the screen. After each, and after the rules and the About
-    // box, the table has the keyboard back, as no window manager may hand it: the next key plays.
+    // Every message box with its words, icon and buttons, Enter on the first button and the keyboard
+    // there, over the middle of the table (frameless here, as without a window manager), kept on the
+    // screen. After each, and after the rules and the About box, the table has the keyboard back, as
+    // no window manager may hand it: the next key plays.
     void everyMessageBoxWithItsWordsIconAndButtons()
     {
         TableHarness table;
@@ -61,6 +62,7 @@ private slots:
         QCOMPARE(yes + ", then the key 1: " + keys, QStringLiteral("--y---, then the key 1: 11111111"));
         // The middle of the table, 559 by 433 at 100,50; then a box at the screen's left edge.
         QCOMPARE(table.modals.centres, QList<QPoint>(6, QPoint(379, 266)) << QPoint(138, 266));
+        QCOMPARE(table.modals.enterAndFocus.join(' '), QStringLiteral("OK/OK OK/OK &Yes/&Yes OK/OK OK/OK OK/OK OK/OK"));
     }
 
     // During the dealer's pauses the window lives: it repaints, its menus work (the sound goes off

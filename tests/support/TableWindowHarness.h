@@ -14,6 +14,7 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QMetaEnum>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -48,6 +49,7 @@ public:
     ~ModalAnswerer() override { current() = m_before; }
     QStringList seen;
     QList<QPoint> centres;
+    QStringList enterAndFocus; // each box's button that Enter presses, and the one with the keyboard
     QList<QMessageBox::StandardButton> answers;
     std::function<void(QWidget *)> otherModal;
 
@@ -62,7 +64,9 @@ private:
         if (current() != this)
             return;
         QWidget *modal = QApplication::activeModalWidget();
-        if (auto *box = qobject_cast<QMessageBox *>(modal)) {
+        if (auto *box = qobject_cast<QMessageBox *>(modal); box && !box->isActiveWindow()) {
+            return; // read once it has the keyboard
+        } else if (box) {
             QStringList buttons;
             for (const QAbstractButton *button : box->buttons())
                 buttons << button->text();
@@ -70,6 +74,11 @@ private:
                         .arg(QMetaEnum::fromType<QMessageBox::Icon>().valueToKey(box->icon()), buttons.join('/'),
                              box->windowTitle(), box->text());
             centres << box->frameGeometry().center();
+            QString enter = QStringLiteral("nothing");
+            for (const QPushButton *button : box->findChildren<QPushButton *>())
+                enter = button->isDefault() ? button->text() : enter;
+            const auto *focus = qobject_cast<const QAbstractButton *>(box->focusWidget());
+            enterAndFocus << enter + '/' + (focus ? focus->text() : "nothing");
             QAbstractButton *button = answers.isEmpty() ? nullptr : box->button(answers.takeFirst());
             later([button = button ? button : box->buttons().value(0)] { button->click(); });
         } else if (modal && otherModal) {

@@ -8,7 +8,8 @@
 #                          (all but the package test: nobody installs a package of instrumented builds)
 #   make soak              a long run of random play through the window (SOAK_ACTIONS, SOAK_SEED)
 #   make package           the Debian package, build/quellard_<version>_<arch>.deb
-#   make bench             start-up, dealer's-turn and game benchmarks (Release build, private Xvfb)
+#   make bench             start-up, dealer's-turn, game and sound-memory benchmarks (Release build,
+#                          private Xvfb and PulseAudio)
 #   make tidy              clang-tidy over src/ (Clang build)
 #   make fuzz              the settings file's fuzzer, for FUZZ_SECONDS (default 60)
 #   make format            lays out every C++ file as .clang-format says
@@ -67,6 +68,7 @@ bench:
 	build-bench/bench/engine_bench --benchmark_min_time=2 || status=1; \
 	xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp" build-bench/bench/dealer_turn 3 || status=1; \
 	bench/startup.py build-bench/app/quellard build-bench/bench/floor_window --runs $(BENCH_RUNS) || status=1; \
+	bench/sound_memory.sh build-bench/app/quellard || status=1; \
 	exit $$status
 
 tidy:

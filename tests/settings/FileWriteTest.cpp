@@ -23,8 +23,8 @@ namespace quellard::testing {
 
 const std::string kSoundOff = "[Settings]\r\nSounds=0\r\n", kSoundOn = "[Settings]\r\nSounds=1\r\n";
 
-// The file is written where it lies: every name, its owner and its permissions stay. A read-only
-// file is left alone; a writable file in a folder the player cannot write is saved all the same.
+// The file is written where it lies, keeping its names, owner and permissions; a read-only file is
+// left alone, a writable one in a folder the player cannot write is saved all the same.
 TEST(FileWrite, TheFileIsWrittenWhereItLiesOrNotAtAll)
 {
     TempFolder folder;
@@ -56,8 +56,7 @@ TEST(FileWrite, TheFileIsWrittenWhereItLiesOrNotAtAll)
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(theirs), {}), 2) << "nothing left beside it";
 }
 
-// A write cut short by a file size limit (which binds even root) leaves the old file whole, and
-// where there was none, nothing at all.
+// A write cut short by a file size limit (binding even root) leaves the old file whole, or none.
 TEST(FileWrite, AFailedWriteKeepsTheOldFile)
 {
     for (const std::string &before : {kSoundOff, std::string()}) {
@@ -78,8 +77,7 @@ TEST(FileWrite, AFailedWriteKeepsTheOldFile)
     }
 }
 
-// The game killed in the middle of its writes, a hundred times: once it starts again, the file reads
-// whole and nothing is left beside it, but what a game still running has there.
+// The game killed in its writes a hundred times: at the next start the file reads whole, nothing left.
 TEST(FileWrite, WritesKilledAtAnyMomentAreFinishedAtTheNextStart)
 {
     using namespace std::chrono_literals;
@@ -97,9 +95,8 @@ TEST(FileWrite, WritesKilledAtAnyMomentAreFinishedAtTheNextStart)
     SettingsStore(folder.str()).finishInterruptedWrites();
     EXPECT_TRUE(folder.read("Quellard.ini") == kSoundOff || folder.read("Quellard.ini") == kSoundOn);
     EXPECT_EQ(folder.entries(), 1);
-    // A copy left by a game that died writing Default=x.gif: the next start finishes that write
-    // wherever it stopped, but never over a file written since, whatever the files' times say, and
-    // a game that saves first finishes it too. A new file a running game is making is left to it.
+    // A copy left by a game that died writing Default=x.gif: the next start, or the next save, finishes
+    // it wherever it stopped, never over a file written since; a running game's new file is left alone.
     const std::string before = "[Deck]\r\nDefault=imglake.gif\r\n[Settings]\r\nSounds=1\r\n",
                       after = "[Deck]\r\nDefault=x.gif\r\n[Settings]\r\nSounds=1\r\n";
     const std::string running = ".Quellard.ini.writing-" + std::to_string(::getppid()) + "-0";
@@ -124,10 +121,8 @@ TEST(FileWrite, WritesKilledAtAnyMomentAreFinishedAtTheNextStart)
     EXPECT_TRUE(std::filesystem::exists(folder.file(running)));
 }
 
-// Two games in one folder, each saving its choices as fast as it can, while a third reads the file
-// under the readers' lock: each read and the file at the end hold every section and every line
-// written by hand, byte for byte, with only the two values changed. (A game kept waiting past the
-// lock's bound gives its choice up, which is allowed.)
+// Two games saving as fast as they can while a third reads under the readers' lock: every read and
+// the end hold every line written by hand, with only the two values changed.
 TEST(FileWrite, TwoGamesAtOnceNeverDamageTheFile)
 {
     using namespace std::chrono_literals;
@@ -168,8 +163,7 @@ TEST(FileWrite, TwoGamesAtOnceNeverDamageTheFile)
             ::waitpid(game, nullptr, 0);
         EXPECT_TRUE(ended == game && WIFEXITED(status) && WEXITSTATUS(status) == 0) << "a game hung or failed";
     }
-    // On a loaded machine one key's writes may all have given up waiting, which is allowed; but
-    // something must have been saved.
+    // A write kept waiting past the lock's bound gives up (allowed), but something must have been saved.
     const std::string file = folder.read("Quellard.ini");
     EXPECT_TRUE(std::regex_match(file, holding("(imglake\\.gif|a+|b+)", "(1|a+|b+)")) &&
                 !std::regex_match(file, holding("imglake\\.gif", "1")))

@@ -65,8 +65,8 @@ TEST(SettingsStore, MovesToThePlayersFolderWhenTheGamesFolderIsNotTheirs)
     EXPECT_EQ(userSettingsFolder(nullptr, nullptr), "");
 }
 
-// A file beside the game that the player may not write holds until they change a setting; the
-// change starts their own file as a copy of it, and from then on their own file holds.
+// A read-only file beside the game holds until the player changes a setting, which starts their own
+// file as a copy of it.
 TEST(SettingsStore, AReadOnlyFileBesideTheGameHoldsUntilThePlayerChangesASetting)
 {
     TempFolder game, user;
@@ -75,6 +75,7 @@ TEST(SettingsStore, AReadOnlyFileBesideTheGameHoldsUntilThePlayerChangesASetting
     ::chmod(game.write("Quellard.ini", administrators).c_str(), 0444); // read-only, even to root
     EXPECT_FALSE(SoundSwitch(store).startUpTick());
     EXPECT_EQ(user.entries(), 0) << "reading made the player's own file";
+    EXPECT_EQ(SettingsStore(game.str(), "").readSetting("Deck", "Default"), "imgfish.gif") << "read without a home";
     EXPECT_TRUE(SoundSwitch(store).soundClick(false));
     EXPECT_EQ(user.read("Quellard.ini"),
               "[Settings]\r\nSounds=1\r\n; for the club\r\n[Deck]\r\nDefault=imgfish.gif\r\n");
@@ -82,17 +83,17 @@ TEST(SettingsStore, AReadOnlyFileBesideTheGameHoldsUntilThePlayerChangesASetting
     EXPECT_TRUE(SoundSwitch(store).startUpTick()) << "the file beside the game still holds";
 }
 
-// A game folder holds its files beside the executable; the installed layout holds them in
-// ../share/games/quellard, and its settings always go to the player's folder, even for root.
+// A game folder has its files beside the executable, an installed game in ../share/games/quellard,
+// with its settings in the player's folder, even for root.
 TEST(SettingsStore, AnInstalledGameKeepsNoSettingsBesideItsFiles)
 {
     TempFolder root;
     root.write("usr/share/games/quellard/help.html", "");
     for (const auto &[executable, beside, files, settings] :
          {std::tuple{"usr/games", "", "usr/share/games/quellard", ""},
-          {"home/games", "sounds/whoosh.wav", "home/games", "home/games"},
-          {"copy/games", "images/imglake.gif", "copy/games", "copy/games"},
-          {"built/app", "help.html", "built/app", "built/app"},
+          {"usr/bin", "sounds/whoosh.wav", "usr/bin", "usr/bin"}, // each beside an installed game's files
+          {"usr/sbin", "images/imglake.gif", "usr/sbin", "usr/sbin"},
+          {"usr/libexec", "help.html", "usr/libexec", "usr/libexec"},
           {"lost/games", "", "lost/games", "lost/games"}}) {
         std::filesystem::create_directories(root.file(executable));
         if (*beside)
@@ -111,7 +112,8 @@ TEST(SettingsStore, AnInstalledGameKeepsNoSettingsBesideItsFiles)
     EXPECT_EQ(nowhere.readSetting("Settings", "Sounds", "default"), "default");
 }
 
-// Blank is spaces only, not a tab. A file exists when it is a visible normal file or a link to one.
+// Blank is spaces only, not a tab. A file exists when it is a visible normal file or a link to one,
+// and is found in any letter case.
 TEST(FileChecks, BlanksAndFiles)
 {
     for (const auto &[text, blank] : {std::pair{"", true}, {"   ", true}, {"\t", false}, {" a ", false}})
@@ -128,6 +130,9 @@ TEST(FileChecks, BlanksAndFiles)
                                        {folder.write(".local/images/imglake.gif", "GIF89a"), true},
                                        {folder.file("link.gif"), true}})
         EXPECT_EQ(fileExists(path), exists) << path;
+    // Of two names that differ only in case, the first in byte order, whatever the folder's order.
+    folder.write("images/Lake.GIF", ""), folder.write("images/LAKE.gif", "");
+    EXPECT_EQ(findIgnoringCase(folder.file("images/lake.gif")), folder.file("images/LAKE.gif"));
 }
 
 } // namespace quellard::testing

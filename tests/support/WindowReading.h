@@ -5,6 +5,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QHash>
 #include <QLabel>
 #include <QMainWindow>
 #include <QMenu>
@@ -12,6 +13,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QStringList>
+#include <QToolTip>
 #include <QWidget>
 
 namespace quellard::testing {
@@ -20,14 +22,15 @@ namespace quellard::testing {
 //   the window: `BJInsur "Insurance" 3720x990 close fixed, centred on BJMain, Enter CmdYes, focus CmdYes`
 //     (its client area in twips, the title bar's boxes, whether it can be resized, where it stands,
 //     which button Enter presses and which control has the keyboard at first)
-//   each named control: `lblHit 4800 5640 1095 375 "Hit" Liberation Sans 13.5, closed, tip "Get another card"`
-//     (where it stands in the client area in twips, what it says in which font, bold or italic
-//     where it is, whether it is closed to the player, and its tooltip)
+//   each named control: `lblHit 4800 5640 1095 375 "Hit" Liberation Sans 13.5 #808080 on #e0e0e0, closed, tip "Get..."
+//   unseen`
+//     (where it stands in the client area in twips, what it says in which font, bold or italic,
+//     its ink and paper as seen, whether it is closed to the player, and its tip, unseen on hover)
 //   each menu of a main window: `&File: Re-Start &New Game F2 | - | E&xit Ctrl+X`
-inline QStringList readWindow(const QWidget &window)
+inline QStringList readWindow(QWidget &window)
 {
     const auto *main = qobject_cast<const QMainWindow *>(&window);
-    const QWidget &client = main ? *main->centralWidget() : window;
+    QWidget &client = main ? *main->centralWidget() : window;
     const Qt::WindowFlags flags = window.windowFlags();
     // Centred when the window's frame or its client area is (a frame may be known only once shown).
     auto centredOn = [&window](const QRect &area) {
@@ -54,7 +57,7 @@ inline QStringList readWindow(const QWidget &window)
                                flags & Qt::WindowCloseButtonHint ? " close" : "",
                                window.minimumSize() == window.maximumSize() ? "fixed" : "sizable", place,
                                enter ? enter->objectName() : "nothing", focus ? focus->objectName() : "nothing")};
-    for (const QWidget *control : client.findChildren<QWidget *>()) {
+    for (QWidget *control : client.findChildren<QWidget *>()) {
         if (control->objectName().isEmpty() || control->objectName().startsWith(QLatin1String("qt_")))
             continue;
         const QRect r(control->mapTo(&client, QPoint()), control->size());
@@ -73,8 +76,28 @@ inline QStringList readWindow(const QWidget &window)
                         .arg(font.pointSizeF())
                         .arg(font.bold() ? " bold" : "", font.italic() ? " italic" : "");
         }
+        if (!text.isEmpty() && qobject_cast<const QLabel *>(control)) {
+            // A label's colours as seen: the commonest is its paper, the farthest from that its ink.
+            const QImage seen = client.grab(r.adjusted(2, 2, -2, -2)).toImage(); // inside any frame
+            QHash<QRgb, int> counts;
+            for (int y = 0; y < seen.height(); ++y)
+                for (int x = 0; x < seen.width(); ++x)
+                    ++counts[seen.pixel(x, y)];
+            QRgb paper = 0;
+            for (auto c = counts.begin(); c != counts.end(); ++c)
+                paper = c.value() > counts.value(paper) ? c.key() : paper;
+            QRgb ink = paper;
+            for (auto c = counts.begin(); c != counts.end(); ++c)
+                ink = qAbs(qGray(c.key()) - qGray(paper)) > qAbs(qGray(ink) - qGray(paper)) ? c.key() : ink;
+            line += ' ' + QColor(ink).name() + " on " + QColor(paper).name();
+        }
+        QHelpEvent hover(QEvent::ToolTip, QPoint(2, 2), control->mapToGlobal(QPoint(2, 2)));
+        QApplication::sendEvent(control, &hover);
+        const bool tipShown = QToolTip::isVisible() && QToolTip::text() == control->toolTip();
+        QToolTip::hideText();
         line += QString(control->isEnabled() ? "" : ", closed") +
-                (control->toolTip().isEmpty() ? QString() : ", tip \"" + control->toolTip() + '"');
+                (control->toolTip().isEmpty() ? QString()
+                                              : ", tip \"" + control->toolTip() + (tipShown ? "\"" : "\" unseen"));
         lines << line;
     }
     QList<const QMenu *> menus;

@@ -24,6 +24,19 @@
 
 namespace quellard::testing {
 
+// What a file holds, empty when it cannot be read.
+inline QByteArray fileBytes(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+// Replaces what a file holds; true when all of it was written.
+inline bool writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
+
 // Records the sound files the window asked for, by their path in the game's folder: "sounds/whoosh.wav".
 struct RecordingSound : SoundPort {
     std::string folder;
@@ -117,17 +130,12 @@ struct TableHarness {
         }
         sound.folder = bytes();
         random.undealt = [] { QTest::qFail("a card was drawn that the test did not deal", __FILE__, __LINE__); };
-        const UrlOpener opener = [this](const QUrl &url, const OpenFailed &failed) {
-            opened << url;
-            refuseLater << (failed ? failed : OpenFailed([] {}));
-            if (desktopRefuses && failed)
-                failed();
-        };
-        window = std::make_unique<TableWindow>(TableWindowOptions{.appFolder = bytes(),
-                                                                  .random = cards ? cards : &random,
-                                                                  .sound = &sound,
-                                                                  .pauseScale = pauseScale,
-                                                                  .opener = opener});
+        window = std::make_unique<TableWindow>(
+            TableWindowOptions{.appFolder = bytes(),
+                               .random = cards ? cards : &random,
+                               .sound = &sound,
+                               .pauseScale = pauseScale,
+                               .opener = [this](const QUrl &url, const OpenFailed &) { opened << url; }});
     }
     void load()
     {
@@ -159,17 +167,8 @@ struct TableHarness {
     }
     QString file(const QString &name) const { return dir.filePath(name); }
     std::string bytes() const { return QFile::encodeName(dir.path()).toStdString(); }
-    QByteArray read(const QString &name) const
-    {
-        QFile f(file(name));
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
-    // Replaces what a file of the game's folder holds; true when all of it was written.
-    bool write(const QString &name, const QByteArray &bytes) const
-    {
-        QFile f(file(name));
-        return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
-    }
+    QByteArray read(const QString &name) const { return fileBytes(file(name)); }
+    bool write(const QString &name, const QByteArray &bytes) const { return writeFile(file(name), bytes); }
     QString settingsText() const { return QString::fromLatin1(read(QStringLiteral("Quellard.ini"))); }
     // The Options > Deck items in menu order, "v" where ticked and "-" where not.
     QString deckTicks() const
@@ -183,11 +182,7 @@ struct TableHarness {
     QTemporaryDir dir;
     ScriptedRandom random;
     RecordingSound sound;
-    // Nothing is ever opened: the desktop takes each address, or refuses it at once, or the test
-    // refuses it later through the address's entry in refuseLater.
-    QList<QUrl> opened;
-    bool desktopRefuses = false;
-    QList<OpenFailed> refuseLater;
+    QList<QUrl> opened; // the addresses handed to the desktop, which opens none of them
     ModalAnswerer modals;
     std::unique_ptr<TableWindow> window;
 };

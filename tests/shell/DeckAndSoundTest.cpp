@@ -1,15 +1,12 @@
 // SPDX-FileCopyrightText: 2026 The Quellard developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The card backs and the sound switch through the real window and the real settings file: what a
-// player sees, what the file holds afterwards, and what the next start makes of it. And the sound
-// player against a sound server of the test's own: what it plays is heard, a new sound cuts off the
-// old, a sound file that is not whole never reaches the server, and however broken the files, or
-// gone the server, playing never holds up the game.
+// The card backs and the sound switch through the real window and settings file: what the player
+// sees, what the file holds, what the next start makes of it. And the sound player against a sound
+// server of the test's own: heard one sound at a time, only whole files, never holding up the game.
 #include "shell/ExecutableFolder.h"
 #include "shell/sound/SoundPlayer.h"
 #include "shell/sound/WavFile.h"
-#include "shell/table/CardSlotWidget.h"
 #include "support/TableWindowHarness.h"
 #include "support/TestSoundServer.h"
 
@@ -30,14 +27,12 @@ QImage picture(const QImage &image) { return image.convertToFormat(QImage::Forma
 class DeckAndSoundTest : public QObject {
     Q_OBJECT
 
-    const QByteArray good = [] { // 44 bytes of header, then 14112 of samples
-        QFile file(QStringLiteral(QUELLARD_ASSETS_DIR "/sounds/whoosh.wav"));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }();
+    const QByteArray good =
+        fileBytes(QUELLARD_ASSETS_DIR "/sounds/whoosh.wav"); // a header of 44 bytes, 14112 of samples
 
 private slots:
-    // Each Options > Deck item, by its caption, shows its picture at once, over dealt cards too, and
-    // stores its name; the ticks follow the file when the menu opens, and the next start shows it.
+    // Each Deck item shows its picture at once, over dealt cards too, and stores its name; the ticks
+    // follow the file when the menu opens, and the next start shows it.
     void eachDeckItemShowsAndStoresItsOwnPicture()
     {
         TableHarness table;
@@ -77,69 +72,51 @@ private slots:
         QCOMPARE(table.settingsText(), QStringLiteral("[Deck]\r\nDefault=imglake.gif\r\n[Settings]\r\nSounds=1\r\n"));
     }
 
-    // At start-up the stored name is looked for as it stands, then in any letter case; when the
-    // Options menu opens the ticks follow it, an unknown name changing none and no name ticking Default.
-    // A missing picture is reported centred on the screen, before the table shows, and the
-    // built-in back stays; choosing a picture then finds no file.
-    void theStoredCardBackAtStartUp()
+    // At start-up the stored name is looked for in any letter case; when Options opens the ticks follow
+    // it, an unknown name changing none and no name ticking Default. A missing picture is reported
+    // centred on the screen before the table shows, and the built-in back stays. A picture chosen
+    // that cannot be read is refused and not stored; one missing only its trailer byte shows.
+    void theStoredCardBackAtStartUpAndAfterAChoice()
     {
-        const QString missing = "Warning OK \"Quellard\": Error: Selected deck image does not exist.";
-        const std::tuple<bool, const char *, const char *, const char *, QStringList> starts[] = {
-            {true, "IMGLAKE.GIF", "imglake.gif", "----v--", {}},
-            {true, "", "imgdefault.gif", "vv-----", {}},
-            {true, "mine.gif", "", "-v-----", {missing}},
-            {false, "", "", "vv-----", {missing, "Warning OK \"Quellard\": Error: File does not exist"}}};
-        for (const auto &[withPictures, stored, shown, ticks, messages] : starts) {
+        const QString missing = "Warning OK \"Quellard\": Error: Selected deck image does not exist.",
+                      unreadable = "Warning OK \"Quellard\": Error: Selected deck image could not be read.";
+        const QByteArray cat = TableHarness().read(QStringLiteral("images/imgbig_cat.gif"));
+        const std::tuple<bool, const char *, QByteArray, const char *, const char *, QStringList> starts[] = {
+            {true, "IMGLAKE.GIF", {}, "imglake.gif", "----v--", {}},
+            {true, "", {}, "imgdefault.gif", "vv-----", {}},
+            {true, "mine.gif", {}, "", "-v-----", {missing}},
+            {false, "", "mnuMarine", "", "vv-----", {missing, "Warning OK \"Quellard\": Error: File does not exist"}},
+            {true, "", cat.chopped(2), "imgdefault.gif", "vv-----", {unreadable}},
+            {true, "", "GIF89a this is not a picture", "imgdefault.gif", "vv-----", {unreadable}},
+            {true, "", cat.chopped(1), "imgbig_cat.gif", "---v---", {}}};
+        for (const auto &[withPictures, stored, catOrChoice, shown, ticks, messages] : starts) {
             TableHarness table(withPictures);
             const QByteArray ini = *stored ? "[Deck]\r\nDefault=" + QByteArray(stored) + "\r\n" : "";
             QVERIFY(ini.isEmpty() || table.write(QStringLiteral("Quellard.ini"), ini));
+            const bool choosesCat = withPictures && !catOrChoice.isEmpty();
+            QVERIFY(!choosesCat || table.write(QStringLiteral("images/imgbig_cat.gif"), catOrChoice));
             const QImage builtIn = picture(table.window->cardBack().toImage());
             table.load();
-            if (!withPictures)
-                table.window->findChild<QAction *>(QStringLiteral("mnuMarine"))->trigger();
-            // A tick the file does not name goes when it names another, and stays when it names none
-            // of them or nothing: the Default item is then ticked beside it.
+            if (!catOrChoice.isEmpty())
+                table.window->findChild<QAction *>(choosesCat ? "mnuBigCat" : QString(catOrChoice))->trigger();
             table.window->menus().deckItems[1]->setChecked(true);
             emit table.window->menus().options->aboutToShow();
             QCOMPARE(table.modals.seen, messages);
             QCOMPARE(table.deckTicks(), QLatin1String(ticks));
-            QCOMPARE(table.settingsText(), QString::fromLatin1(ini));
+            const bool catShown = QLatin1String(shown) == "imgbig_cat.gif";
+            QCOMPARE(table.settingsText(),
+                     catShown ? "[Deck]\r\nDefault=imgbig_cat.gif\r\n" : QString::fromLatin1(ini));
             const QImage expected = *shown ? picture(QImage(QUELLARD_ASSETS_DIR "/images/" + QString(shown))) : builtIn;
             QVERIFY2(picture(table.window->cardBack().toImage()) == expected,
-                     qPrintable(QString(stored) + " shows another back"));
+                     qPrintable(QString(stored) + " shows another back than " + shown));
             const QPoint off =
                 table.modals.centres.value(0) - QGuiApplication::primaryScreen()->availableGeometry().center();
-            QVERIFY2(messages.isEmpty() || off.manhattanLength() <= 2,
+            QVERIFY2(messages.isEmpty() || choosesCat || off.manhattanLength() <= 2,
                      qPrintable(QStringLiteral("the message is off centre by %1,%2").arg(off.x()).arg(off.y())));
         }
     }
 
-    // A picture that is no picture, or cut short by as little as the end of its image data, is refused
-    // and changes nothing. One whose image is whole shows without its last byte, the trailer.
-    void onlyWholePicturesShow()
-    {
-        const QString cat = QStringLiteral("images/imgbig_cat.gif");
-        const QString refused = "Warning OK \"Quellard\": Error: Selected deck image could not be read. unchanged";
-        const QByteArray whole = TableHarness().read(cat);
-        const std::pair<QByteArray, QString> pictures[] = {
-            {"GIF89a this is not a picture", refused},
-            {whole.left(whole.size() / 2), refused},
-            {whole.chopped(2), refused},
-            {whole.chopped(1), " shown [Deck]\r\nDefault=imgbig_cat.gif\r\n"}};
-        for (const auto &[bytes, outcome] : pictures) {
-            TableHarness table;
-            QVERIFY(table.write(cat, bytes));
-            table.load();
-            const QImage before = table.window->cardBack().toImage();
-            table.window->findChild<QAction *>(QStringLiteral("mnuBigCat"))->trigger();
-            const bool unchanged = table.window->cardBack().toImage() == before;
-            QCOMPARE(table.modals.seen.join("") + (unchanged ? " unchanged" : " shown ") + table.settingsText(),
-                     outcome);
-        }
-    }
-
-    // The game's folder named with a Latin-1 byte: it is found beside the executable, and pictures,
-    // settings and help come from there, byte for byte, and nothing from the working folder.
+    // A game folder whose name holds a Latin-1 byte is found, and its pictures, settings and help used.
     void aFolderWhoseNameIsNotUtf8IsTheGamesOwn()
     {
         QTemporaryDir base;
@@ -170,8 +147,8 @@ private slots:
         QCOMPARE(QByteArray::fromStdString(executableFolder(link.c_str())), QByteArray::fromStdString(folder));
     }
 
-    // A WAV file is read whole or not at all: the last frame missing is as bad as the header
-    // alone. Plain PCM only, up to eight channels and 16 MiB, and nothing that is not a regular file.
+    // A WAV file is read whole or not at all: plain PCM, up to eight channels and 16 MiB, from a
+    // regular file.
     void wavFilesAreReadWholeOrNotAtAll()
     {
         QTemporaryDir folder;
@@ -191,10 +168,9 @@ private slots:
             {wavFile(1, 22050, frame.repeated(8 * 1024 * 1024 - 22)), 16 * 1024 * 1024 - 44}, // 16 MiB exactly
             {wavFile(1, 22050, frame.repeated(8 * 1024 * 1024 - 21)), 0}};
         for (const auto &[bytes, samples] : files) {
-            QFile file(folder.filePath(QStringLiteral("sound.wav")));
-            QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size());
-            file.close();
-            const std::optional<PcmSound> sound = readWav(QFile::encodeName(file.fileName()).toStdString());
+            QVERIFY(writeFile(folder.filePath(QStringLiteral("sound.wav")), bytes));
+            const std::optional<PcmSound> sound =
+                readWav(QFile::encodeName(folder.filePath("sound.wav")).toStdString());
             QVERIFY2(int(sound ? sound->samples.size() : 0) == samples,
                      qPrintable(QStringLiteral("a file of %1 bytes gave %2 bytes of samples, not %3")
                                     .arg(bytes.size())
@@ -209,11 +185,9 @@ private slots:
         QVERIFY(!readWav(pipe.toStdString()) && !readWav(QFile::encodeName(folder.path()).toStdString()));
     }
 
-    // The sounds reach the desktop's sound server, one at a time: a long sound is cut off by the
-    // next. With the server gone, a good sound, a file cut short, an empty one, a header alone and
-    // a missing one hold nothing up, and all but the good one give the desktop's alert; a file is
-    // found in any letter case. A server that comes back is heard again. A player that blocks does
-    // so for good: Qt Test's watchdog, set short for this program, then ends the run with a word.
+    // The sounds reach the sound server one at a time, a long one cut off by the next. With the
+    // server gone nothing holds the game up, and each broken or missing file gives the alert; a
+    // server that comes back is heard again. (A player that blocks is ended by Qt Test's watchdog.)
     void soundsReachTheServerOneAtATime()
     {
         QTemporaryDir folder;
@@ -226,16 +200,13 @@ private slots:
                                                              {"truncated.wav", good.left(300)},
                                                              {"empty.wav", {}},
                                                              {"header-only.wav", good.left(44)}};
-        for (const auto &[name, bytes] : files) {
-            QFile file(folder.filePath(QLatin1String(name)));
-            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
-        }
+        for (const auto &[name, bytes] : files)
+            QVERIFY(writeFile(folder.filePath(QLatin1String(name)), bytes));
         auto path = [&folder](const char *name) { return QFile::encodeName(folder.filePath(name)).toStdString(); };
         QStringList alerts;
         const char *playing = "";
         SoundPlayer player([&] { alerts << QLatin1String(playing); });
-        // 0.3 s of the long sound, then the whole short one, and silence; a tenth either way at
-        // each change, as the recording's tenths and the sounds' starts need not line up.
+        // 0.3 s of the long sound, the short one, silence; a tenth either way at each change.
         const QString heard = server.record(
             2.0, {{0.2, [&] { player.play(path("long.wav")); }}, {0.5, [&] { player.play(path("short.wav")); }}});
         QVERIFY2(QRegularExpression("^\\.{1,2}.?L{1,3}.?S{2,3}.?\\.{10,}$").match(heard).hasMatch(),

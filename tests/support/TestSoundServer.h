@@ -4,12 +4,10 @@
 #pragma once
 
 #include <QByteArray>
-#include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QStandardPaths>
-#include <QThread>
+#include <QTest>
 
 #include <pulse/simple.h>
 
@@ -50,16 +48,13 @@ public:
         m_server.start(program, {"-n", "--daemonize=no", "--exit-idle-time=-1", "--use-pid-file=no", "-L",
                                  "module-native-protocol-unix auth-anonymous=1 socket=" + m_folder + "/native", "-L",
                                  "module-null-sink sink_name=quellard_test rate=44100 channels=1"});
-        QElapsedTimer clock;
-        clock.start();
-        while (clock.elapsed() < 10000) {
-            if (m_server.state() == QProcess::NotRunning)
-                return "pulseaudio ended at once: " + QString::fromLocal8Bit(m_server.readAll());
-            if (std::unique_ptr<pa_simple, void (*)(pa_simple *)> probe{recorder(), pa_simple_free})
-                return {};
-            QThread::msleep(50);
-        }
-        return QStringLiteral("pulseaudio did not answer within ten seconds");
+        const auto answers = [this] {
+            return std::unique_ptr<pa_simple, void (*)(pa_simple *)>(recorder(), pa_simple_free);
+        };
+        (void)QTest::qWaitFor([&] { return m_server.state() == QProcess::NotRunning || answers(); }, 10000);
+        if (m_server.state() == QProcess::NotRunning)
+            return "pulseaudio ended at once: " + QString::fromLocal8Bit(m_server.readAll());
+        return answers() ? QString() : QStringLiteral("pulseaudio did not answer within ten seconds");
     }
 
     // The server dies as a crashed one does, with no word to its clients.
@@ -71,10 +66,9 @@ public:
         }
     }
 
-    // Records the sink for `seconds`, running each action when the recording reaches its time (in
-    // seconds from the start), and draws what it heard, a character for every tenth of a second:
-    // '.' silence, 'L' a loud square wave, 'S' a soft one (see squareWave), '?' anything else, such
-    // as the two at once. Empty when the recording could not be made.
+    // Records the sink for `seconds`, running each action at its time, and draws a tenth of a second
+    // a character: '.' silence, 'L' a loud square wave, 'S' a soft one, '?' anything else (the two at
+    // once). Empty when the recording could not be made.
     QString record(double seconds, std::multimap<double, std::function<void()>> actions)
     {
         std::unique_ptr<pa_simple, void (*)(pa_simple *)> recording{recorder(), pa_simple_free};
@@ -116,7 +110,7 @@ private:
     QProcess m_server;
 };
 
-// A WAV file of 16-bit PCM: the header and the samples, as a player's own sound file would be.
+// A WAV file of 16-bit PCM samples.
 inline QByteArray wavFile(int channels, int rate, const QByteArray &samples)
 {
     QByteArray bytes;
@@ -134,8 +128,8 @@ inline QByteArray wavFile(int channels, int rate, const QByteArray &samples)
     return bytes + samples;
 }
 
-// A square wave of the given length and height (TestSoundServer::kLoud or kSoft), mono at the test
-// server's rate. Two played at once add up to neither height.
+// A square wave of the given length and height (kLoud or kSoft) at the server's rate: two played at
+// once add up to neither height.
 inline QByteArray squareWave(double seconds, int height)
 {
     QByteArray samples;

@@ -21,8 +21,8 @@ class TablePlayTest : public QObject {
 
 private slots:
     // Every message box with its words, icon and buttons, Enter and the keyboard on the first, over
-    // the middle of the (frameless) table, kept on the screen. After each, and after the rules and the
-    // About box, the table has the keyboard back: the next key plays.
+    // the middle of the (frameless) table or the insurance question, kept on the screen. After each,
+    // and after the rules and the About box, the table has the keyboard back: the next key plays.
     void everyMessageBoxWithItsWordsIconAndButtons()
     {
         TableHarness table;
@@ -30,7 +30,12 @@ private slots:
         table.load();
         table.window->move(100, 50);
         table.modals.answers = {QMessageBox::Ok, QMessageBox::Ok, QMessageBox::Yes};
-        table.modals.otherModal = [](QWidget *dialog) { dialog->close(); };
+        table.modals.otherModal = [](QWidget *dialog) {
+            if (auto *question = qobject_cast<InsuranceDialog *>(dialog))
+                question->yesButton()->click(); // insurance the cash cannot cover
+            else
+                dialog->close();
+        };
         QString yes, keys; // '1' where the key 1 played after a dialog, '-' where it was lost
         auto pressOne = [&] {
             (void)QTest::qWaitForWindowActive(table.window.get(), 300);
@@ -45,7 +50,11 @@ private slots:
             yes += showPlayerMessage(message, table.window.get()) ? 'y' : '-', pressOne();
         for (QAction *dialog : {table.window->menus().contents, table.window->menus().about})
             dialog->trigger(), pressOne();
-        table.window->move(-500, 50);
+        for (int chip = 0; chip < 9; ++chip)
+            table.click(QStringLiteral("lblBet50"));
+        table.random.deal({card(kAce), card(10), card(8)});
+        table.click(QStringLiteral("lblNew"));
+        table.window->move(-500, -400);
         showPlayerMessage(PlayerMessage::NotEnoughMoney, table.window.get());
         QCOMPARE(table.modals.seen,
                  (QStringList{"Information OK \"Quellard\": You do not have enough money!!",
@@ -55,14 +64,17 @@ private slots:
                               "Warning OK \"Quellard\": Error: File does not exist",
                               "Warning OK \"Quellard\": Error: Selected deck image does not exist.",
                               "Warning OK \"Quellard\": Error: Selected deck image could not be read.",
+                              "Information OK \"Quellard\": You do not have enough money!!",
                               "Information OK \"Quellard\": You do not have enough money!!"}));
         QCOMPARE(yes + ", then the key 1: " + keys, QStringLiteral("--y---, then the key 1: 11111111"));
-        // The middle of the table, 559 by 433 at 100,50; then a box at the screen's left edge.
-        QCOMPARE(table.modals.centres, QList<QPoint>(6, QPoint(379, 266)) << QPoint(138, 266));
-        QCOMPARE(table.modals.enterAndFocus.join(' '), QStringLiteral("OK/OK OK/OK &Yes/&Yes OK/OK OK/OK OK/OK OK/OK"));
+        // The middle of the table, 559 by 433 at 100,50, then of the question; a box at the screen's corner.
+        QCOMPARE(table.modals.centres, QList<QPoint>(6, QPoint(379, 266)) << QPoint(399, 399) << QPoint(138, 42));
+        QCOMPARE(table.modals.enterAndFocus.join(' '),
+                 QStringLiteral("OK/OK OK/OK &Yes/&Yes OK/OK OK/OK OK/OK OK/OK OK/OK"));
     }
 
-    // During the dealer's pauses the window lives: its menus work (the sound goes off before the card).
+    // During the dealer's pauses the window lives, its actions closed: its menus work (the sound goes
+    // off before the card).
     void theDealersPausesKeepTheWindowLive()
     {
         TableHarness table(true, 1.0);
@@ -71,8 +83,10 @@ private slots:
         table.random.deal({card(10), card(10), card(8), card(7)});
         table.click(QStringLiteral("lblNew"));
         int ticks = 0;
+        bool openInPause = false;
         QTimer probe;
         connect(&probe, &QTimer::timeout, this, [&] {
+            openInPause = openInPause || table.open(QStringLiteral("lblStand")) || table.open(QStringLiteral("lblNew"));
             if (++ticks == 2)
                 table.window->menus().sound->trigger();
         });
@@ -81,7 +95,7 @@ private slots:
         clock.start();
         table.click(QStringLiteral("lblStand"));
         QVERIFY2(clock.elapsed() >= 450 && clock.elapsed() <= 1700, qPrintable(QString::number(clock.elapsed())));
-        QVERIFY2(ticks >= 4, "the window was not live in the dealer's pauses");
+        QVERIFY2(ticks >= 4 && !openInPause, "the window was not live in the dealer's pauses, or let the player act");
         QCOMPARE(table.sound.played, QStringList{});
         QCOMPARE(table.caption(QStringLiteral("lblCom")), QStringLiteral("17"));
         // The pauses are timed by the time of day to the millisecond, not to the second.
@@ -131,34 +145,40 @@ private slots:
                 QTest::keyClick(table.window->windowHandle(), Qt::Key(key), modifiers);
             return pressed;
         };
+        auto *chip = table.find<ClickLabel>(QStringLiteral("lblBet5"));
+        QTest::mousePress(chip, Qt::LeftButton, {}, QPoint(5, 5));
+        QTest::mouseRelease(chip, Qt::LeftButton, {}, QPoint(-5, 5)); // let go beside the chip: no bet
+        QVERIFY(pressed.isEmpty());
         // Each key works while its action is open and does nothing while it is closed: between games
-        // the chips and New, in the player's turn Hit, Stand and (on 11, before a hit) Double.
+        // the chips and New, in the player's turn Hit, Stand and (on 11, before a hit) Double; Space
+        // presses the label with the keyboard focus.
         // clang-format off
-        QCOMPARE(keys({{Qt::Key_1, none}, {Qt::Key_2, none}, {Qt::Key_3, none}, {Qt::Key_3, keypad}, {Qt::Key_H, none},
+        QCOMPARE(keys({{Qt::Key_Space, none}, {Qt::Key_1, none}, {Qt::Key_2, none}, {Qt::Key_3, none}, {Qt::Key_3, keypad}, {Qt::Key_H, none},
                        {Qt::Key_S, none}, {Qt::Key_D, none}, {Qt::Key_N, Qt::ShiftModifier}, {Qt::Key_4, none}}),
-                 (QStringList{"lblBet5", "lblBet10", "lblBet50", "lblBet50"}));
+                 (QStringList{"lblBet5", "lblBet5", "lblBet10", "lblBet50", "lblBet50"}));
         table.random.deal({card(9), card(5, 2), card(6, 3), card(2), card(10)});
         QCOMPARE(keys({{Qt::Key_Enter, keypad}, {Qt::Key_1, none}, {Qt::Key_2, none}, {Qt::Key_3, none},
                        {Qt::Key_N, none}, {Qt::Key_Return, none}, {Qt::Key_Enter, keypad}, {Qt::Key_H, none},
                        {Qt::Key_D, none}, {Qt::Key_S, none}}),
                  (QStringList{"lblNew", "lblHit", "lblStand"})); // 11, and a 2 makes 13, which loses to 19
         // clang-format on
-        QCOMPARE(table.caption(QStringLiteral("lblmoney")), QStringLiteral("385"));
+        QCOMPARE(table.caption(QStringLiteral("lblmoney")), QStringLiteral("380"));
         QCOMPARE(table.sound.played, (QStringList{"sounds/whoosh.wav", "sounds/whoosh.wav", "sounds/hung-01.wav"}));
         QCOMPARE(table.spoken().mid(0, 7),
                  (QStringList{"Dealer's total: 19", "Nine of clubs", "Ten of clubs", "Your total: 13", "Five of hearts",
                               "Six of spades", "Two of clubs"}));
-        // The insurance question: Y buys, N declines, and Escape closes it unanswered.
-        for (const auto &[key, cashAfter] :
-             {std::pair{Qt::Key_Y, "377.5"}, {Qt::Key_N, "372.5"}, {Qt::Key_Escape, "367.5"}}) {
+        // The insurance question: Y buys (once, and the dealer's blackjack pays it), N declines, and
+        // Escape closes it unanswered.
+        for (const auto &[key, hole, cashAfter] :
+             {std::tuple{Qt::Key_Y, kKing, "380"}, {Qt::Key_N, 9, "375"}, {Qt::Key_Escape, 9, "370"}}) {
             table.modals.otherModal = [key = key](QWidget *modal) {
                 if (qobject_cast<InsuranceDialog *>(modal) && QTest::qWaitForWindowActive(modal))
                     QTest::keyClick(modal->windowHandle(), key);
             };
-            table.random.deal({card(kAce, 3), card(10), card(8), card(9)});
+            table.random.deal({card(kAce, 3), card(10), card(8), card(hole)});
             QCOMPARE(keys({{Qt::Key_1, none}, {Qt::Key_N, none}}), (QStringList{"lblBet5", "lblNew"}));
             QVERIFY(QTest::qWaitForWindowActive(table.window.get()));
-            QCOMPARE(keys({{Qt::Key_S, none}}), QStringList{"lblStand"}); // 18 loses to 20
+            QCOMPARE(keys({{Qt::Key_S, none}}), QStringList{"lblStand"}); // 18 loses to 20 or 21
             QCOMPARE(table.caption(QStringLiteral("lblmoney")), QLatin1String(cashAfter));
         }
     }

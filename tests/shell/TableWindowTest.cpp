@@ -210,34 +210,59 @@ private slots:
         }
         QCOMPARE(fileBytes(xdgOpen + ".url"),
                  QUrl::fromLocalFile(table.file(QStringLiteral("help.html"))).toEncoded() + '\n');
+        // Two pages refused while the rules are open give one rules window.
+        QVERIFY(writeFile(xdgOpen, "#!/bin/sh\nexit 3\n") &&
+                QFile::setPermissions(xdgOpen, QFile::ReadOwner | QFile::ExeOwner));
+        shown.clear();
+        table.modals.otherModal = [&](QWidget *dialog) { // kept open until both refusals are heard
+            if (shown.contains(dialog->objectName() + QString::number(quintptr(dialog))))
+                return;
+            shown << dialog->objectName() + QString::number(quintptr(dialog));
+            QTRY_VERIFY(std::ranges::all_of(qApp->findChildren<QProcess *>(),
+                                            [](QProcess *p) { return p->state() == QProcess::NotRunning; }));
+            dialog->close();
+        };
+        menu.mnuContentsClick(), menu.mnuContentsClick();
+        QTRY_VERIFY(qApp->findChildren<QProcess *>().isEmpty() && !QApplication::activeModalWidget());
+        QCOMPARE(shown.size(), 1);
     }
 
-    // Amounts show whole: in their labels' own size while they fit, else smaller in the same face.
+    // Amounts show whole: in their labels' own size while they fit, else a quarter point smaller at a
+    // time in the same face, lowered onto the same baseline.
     void amountsShowWholeAndExitWritesNothing()
     {
         // clang-format off
         const std::tuple<std::int64_t, std::int64_t, const char *> amounts[] = {
             {9999900, 999900, "Your cash: £99999 in Liberation Sans 24|Your bet: £9999 in DejaVu Sans 14.25"},
-            {10000000, 1000000, "Your cash: £100000 in Liberation Sans smaller|Your bet: £10000 in DejaVu Sans smaller"},
-            {100750, 0, "Your cash: £1007.5 in Liberation Sans smaller|Your bet: £0 in DejaVu Sans 14.25"}};
+            {10000000, 1000000, "Your cash: £100000 in Liberation Sans 19.75 lowered 5|Your bet: £10000 in DejaVu Sans 13 lowered 2"},
+            {100750, 0, "Your cash: £1007.5 in Liberation Sans 22 lowered 3|Your bet: £0 in DejaVu Sans 14.25"}};
         // clang-format on
         for (const auto &[cash, bet, shown] : amounts) {
             Table rich = Table::fresh();
             rich.cash = Money::pence(cash), rich.bet = Money::pence(bet);
             TableWindow window({.table = rich});
             QStringList seen;
-            for (const auto &[name, size] : {std::pair{"lblmoney", 24.0}, {"lblBet", 14.25}}) {
+            for (const char *name : {"lblmoney", "lblBet"}) {
                 const auto *label = window.findChild<QLabel *>(QLatin1String(name));
-                const QFont f = label->font();
-                seen << label->accessibleName() + " in " + f.family() +
-                            (f.pointSizeF() < size ? " smaller" : ' ' + QString::number(f.pointSizeF())) +
+                seen << label->accessibleName() + " in " + label->font().family() + ' ' +
+                            QString::number(label->font().pointSizeF()) +
+                            (label->contentsMargins().top()
+                                 ? QStringLiteral(" lowered %1").arg(label->contentsMargins().top())
+                                 : "") +
                             (label->sizeHint().width() <= label->width() ? "" : " cut off");
             }
             QCOMPARE(seen.join('|'), QString::fromUtf8(shown));
         }
+        // Leaving closes every other window of the game with the table, and writes nothing.
         QSignalSpy unloaded(table.window.get(), &TableWindow::unloaded);
-        table.window->menus().exit->trigger();
-        QVERIFY(unloaded.count() == 1 && !table.window->isVisible());
+        bool aboutLeftOpen = true;
+        table.modals.otherModal = [&](QWidget *about) {
+            if (table.window->isVisible())
+                table.window->menus().exit->trigger(), aboutLeftOpen = about->isVisible();
+            about->close();
+        };
+        table.window->menus().about->trigger();
+        QVERIFY(unloaded.count() == 1 && !table.window->isVisible() && !aboutLeftOpen);
         QVERIFY(!QFileInfo::exists(table.file(QStringLiteral("Quellard.ini"))));
     }
 };

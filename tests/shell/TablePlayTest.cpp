@@ -106,26 +106,32 @@ private slots:
         }
     }
 
-    // Closing the window in the dealer's turn ends it where it waits, unsettled, and writes nothing.
-    // (A fresh start chosen there is played at random in RandomPlayTest.)
-    void closingDuringTheDealersTurnEndsIt()
+    // Restarting or closing ends the dealer's turn where it waits, unsettled, and writes nothing; nothing
+    // of the abandoned turn comes back later.
+    void restartingOrClosingDuringTheDealersTurnEndsIt()
     {
-        TableHarness table(true, 0.3);
-        table.load();
-        table.click(QStringLiteral("lblBet50"));
-        table.random.deal({card(2), card(10), card(8), card(3), card(4), card(5)});
-        table.click(QStringLiteral("lblNew"));
-        QSignalSpy unloaded(table.window.get(), &TableWindow::unloaded);
-        bool interrupted = false;
-        QTimer::singleShot(50, table.window.get(), [&] {
-            interrupted = table.window->dealerPausing();
-            table.window->close();
-        });
-        table.click(QStringLiteral("lblStand"));
-        QVERIFY(interrupted && !table.window->dealerPausing() && unloaded.count() == 1);
-        QVERIFY(table.sound.played.isEmpty());
-        QCOMPARE(table.caption(QStringLiteral("lblBet")), QStringLiteral("50"));
-        QVERIFY(!QFileInfo::exists(table.file(QStringLiteral("Quellard.ini"))));
+        for (const bool close : {false, true}) {
+            TableHarness table(true, 1.0);
+            table.load();
+            table.click(QStringLiteral("lblBet50"));
+            table.random.deal({card(2), card(10), card(8), card(3), card(4), card(5)});
+            table.click(QStringLiteral("lblNew"));
+            QSignalSpy unloaded(table.window.get(), &TableWindow::unloaded);
+            bool interrupted = false;
+            QTimer::singleShot(50, table.window.get(), [&] {
+                interrupted = table.window->dealerPausing();
+                close ? void(table.window->close()) : table.window->menus().newGame->trigger();
+            });
+            QElapsedTimer clock;
+            clock.start();
+            table.click(QStringLiteral("lblStand"));
+            QVERIFY2(interrupted && clock.elapsed() < 250, "the turn went on after the interruption");
+            QCOMPARE(unloaded.count(), close ? 1 : 0);
+            QCOMPARE(table.caption(QStringLiteral("lblBet")) + ' ' + table.caption(QStringLiteral("lblCom")) + ' ' +
+                         table.caption(QStringLiteral("lblmoney")),
+                     QLatin1String(close ? "50 2 450" : "0 0 500"));
+            QVERIFY(table.sound.played.isEmpty() && !QFileInfo::exists(table.file(QStringLiteral("Quellard.ini"))));
+        }
     }
 
     // Games with keys alone, as the desktop delivers them to the active window.

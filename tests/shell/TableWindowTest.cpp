@@ -59,8 +59,8 @@ private slots:
     }
 
     // The table starts quiet, sound on, and a screen reader finds amounts as text, cards and the deck
-    // as graphics, labels as buttons (closed ones unavailable); captions, felt, frames, highlight
-    // shapes and hidden slots are left out.
+    // as graphics, labels as buttons (open ones pressed by their keys, closed ones unavailable);
+    // captions, felt, frames, highlight shapes and hidden slots are left out.
     void startsQuietAndReadsAloud()
     {
         QVERIFY(table.window->menus().sound->isChecked() && table.modals.seen.isEmpty() &&
@@ -70,17 +70,22 @@ private slots:
         for (int i = 0; i < tree->childCount(); ++i) {
             QAccessibleInterface *control = tree->child(i);
             const QAccessible::Role role = control->role();
+            const QAccessibleActionInterface *actions = control->actionInterface();
+            const QString press = QAccessibleActionInterface::pressAction();
             read << QString(role == QAccessible::StaticText ? "text "
                             : role == QAccessible::Graphic  ? ""
                                                             : "button ") +
                         control->text(QAccessible::Name) + (control->state().disabled ? " unavailable" : "") +
+                        (actions && actions->actionNames().contains(press)
+                             ? " [" + actions->keyBindingsForAction(press).join(", ") + ']'
+                             : "") +
                         (control->parent() == tree && tree->indexOfChild(control) == i ? "" : " lost in the tree");
         }
-        QCOMPARE(read,
-                 (QStringList{"text Dealer's total: 0", "Face-down card", "text Your total: 0", "Face-down card",
-                              "Face-down card", "text Your bet: £0", "text Your cash: £500", "Deck", "button Bet £5",
-                              "button Bet £10", "button Bet £50", "button New", "button Hit unavailable",
-                              "button Stand unavailable", "button Double unavailable"}));
+        QCOMPARE(read, (QStringList{"text Dealer's total: 0", "Face-down card", "text Your total: 0", "Face-down card",
+                                    "Face-down card", "text Your bet: £0", "text Your cash: £500", "Deck",
+                                    "button Bet £5 [1]", "button Bet £10 [2]", "button Bet £50 [3]",
+                                    "button New [N, Return, Enter]", "button Hit unavailable",
+                                    "button Stand unavailable", "button Double unavailable"}));
     }
 
     // One action lights blue at a time, open or not; other controls keep the light, the felt and the

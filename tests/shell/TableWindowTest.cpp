@@ -111,30 +111,6 @@ private slots:
         }
     }
 
-    void menuItemsShowATickOnlyWhenTicked()
-    {
-        const TableMenus &m = table.window->menus();
-        // Ink in an item's first column: a tick when ticked, nothing (no empty box) when not.
-        auto marked = [](QMenu *menu, QAction *item) {
-            menu->adjustSize();
-            const QImage image = menu->grab().toImage();
-            const QRect column = menu->actionGeometry(item).adjusted(2, 2, 0, -2);
-            const int paper = qGray(image.pixel(column.left() + 1, column.center().y()));
-            int ink = 0;
-            for (int y = column.top(); y <= column.bottom(); ++y)
-                for (int x = column.left(); x < column.left() + column.height() + 4; ++x)
-                    ink += qAbs(qGray(image.pixel(x, y)) - paper) > 60;
-            return ink > 3 ? 'v' : '-';
-        };
-        m.deckItems[0]->setChecked(false);
-        m.deckItems[4]->setChecked(true); // Lake
-        m.sound->setChecked(false);
-        QString ticks;
-        for (QAction *item : m.deckItems)
-            ticks += marked(m.deck, item);
-        QCOMPARE(ticks + marked(m.soundMenu, m.sound), QStringLiteral("----v---"));
-    }
-
     // The desktop matches the window to its menu entry by the desktop id and, on X11, WM_CLASS.
     void theWindowBelongsToItsMenuEntry()
     {

@@ -26,7 +26,7 @@ namespace quellard::testing {
 //   unseen`
 //     (where it stands in the client area in twips, what it says in which font, bold or italic,
 //     its ink and paper as seen, whether it is closed to the player, and its tip, unseen on hover)
-//   each menu of a main window: `&File: Re-Start &New Game F2 | - | E&xit Ctrl+X`
+//   each menu of a main window: `&Sound: v &On F5` (its items, "v" where a tick is drawn)
 inline QStringList readWindow(QWidget &window)
 {
     const auto *main = qobject_cast<const QMainWindow *>(&window);
@@ -100,13 +100,25 @@ inline QStringList readWindow(QWidget &window)
                                               : ", tip \"" + control->toolTip() + (tipShown ? "\"" : "\" unseen"));
         lines << line;
     }
-    QList<const QMenu *> menus;
+    QList<QMenu *> menus;
     for (const QAction *item : main ? main->menuBar()->actions() : QList<QAction *>())
         menus << item->menu();
     for (qsizetype i = 0; i < menus.size(); ++i) {
+        menus[i]->adjustSize();
+        const QImage drawn = menus[i]->grab().toImage();
         QStringList items;
-        for (const QAction *item : menus[i]->actions()) {
-            items << (item->isSeparator() ? "-" : (item->text() + ' ' + item->shortcut().toString()).trimmed());
+        for (QAction *item : menus[i]->actions()) {
+            // Ink in the item's first column is its tick.
+            const QRect column = menus[i]->actionGeometry(item).adjusted(2, 2, 0, -2);
+            const int paper = qGray(drawn.pixel(column.left() + 1, column.center().y()));
+            int ink = 0;
+            for (int y = column.top(); y <= column.bottom(); ++y)
+                for (int x = column.left(); x < column.left() + column.height() + 4; ++x)
+                    ink += qAbs(qGray(drawn.pixel(x, y)) - paper) > 60;
+            items
+                << (item->isSeparator()
+                        ? "-"
+                        : (QString(ink > 3 ? "v " : "") + item->text() + ' ' + item->shortcut().toString()).trimmed());
             if (item->menu())
                 menus << item->menu();
         }

@@ -156,14 +156,26 @@ struct TableHarness {
     }
     QString caption(const QString &labelName) const { return find<QLabel>(labelName)->text(); }
     bool open(const QString &labelName) const { return find(labelName)->isEnabled(); }
-    // The names a screen reader finds on the table, in its order.
-    QStringList spoken() const
+    // What a screen reader finds on the table, in its order: each control's name, with its role (a
+    // graphic bare), whether it is unavailable, and the keys of a press it offers.
+    QStringList readAloud() const
     {
         QAccessibleInterface *tree = QAccessible::queryAccessibleInterface(window->centralWidget());
-        QStringList names;
-        for (int i = 0; i < tree->childCount(); ++i)
-            names << tree->child(i)->text(QAccessible::Name);
-        return names;
+        const QString press = QAccessibleActionInterface::pressAction();
+        QStringList read;
+        for (int i = 0; i < tree->childCount(); ++i) {
+            QAccessibleInterface *control = tree->child(i);
+            const QAccessibleActionInterface *actions = control->actionInterface();
+            read << QString(control->role() == QAccessible::StaticText ? "text "
+                            : control->role() == QAccessible::Graphic  ? ""
+                                                                       : "button ") +
+                        control->text(QAccessible::Name) + (control->state().disabled ? " unavailable" : "") +
+                        (actions && actions->actionNames().contains(press)
+                             ? " [" + actions->keyBindingsForAction(press).join(", ") + ']'
+                             : "") +
+                        (control->parent() == tree && tree->indexOfChild(control) == i ? "" : " lost in the tree");
+        }
+        return read;
     }
     QString file(const QString &name) const { return dir.filePath(name); }
     std::string bytes() const { return QFile::encodeName(dir.path()).toStdString(); }

@@ -172,6 +172,7 @@ private slots:
             {"this is no sound at all", 0},
             {compressed, 0},
             {good.left(12) + good.mid(36) + good.mid(12, 24), 0}, // the samples before their format
+            {good.left(36) + QByteArray("LIST\x03\0\0\0abc\0", 12) + good.mid(36), 14112}, // an odd chunk, padded
             {wavFile(8, 22050, frame.repeated(8 * 100)), 1600},
             {wavFile(9, 22050, frame.repeated(9 * 100)), 0},
             {wavFile(1, 22050, frame.repeated(8 * 1024 * 1024 - 22)), 16 * 1024 * 1024 - 44}, // 16 MiB exactly

@@ -10,6 +10,7 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QStringList>
@@ -25,7 +26,8 @@ namespace quellard::testing {
 //   each named control: `lblHit 4800 5640 1095 375 "Hit" Liberation Sans 13.5 #808080 on #e0e0e0, closed, tip "Get..."
 //   unseen`
 //     (where it stands in the client area in twips, what it says in which font, bold or italic,
-//     its ink and paper as seen, whether it is closed to the player, and its tip, unseen on hover)
+//     its ink and paper as seen, whether it is closed to the player or open to typing, and its tip,
+//     unseen on hover)
 //   each menu of a main window: `&Sound: v &On F5` (its items, "v" where a tick is drawn)
 inline QStringList readWindow(QWidget &window)
 {
@@ -95,7 +97,8 @@ inline QStringList readWindow(QWidget &window)
         QApplication::sendEvent(control, &hover);
         const bool tipShown = QToolTip::isVisible() && QToolTip::text() == control->toolTip();
         QToolTip::hideText();
-        line += QString(control->isEnabled() ? "" : ", closed") +
+        const auto *edit = qobject_cast<const QPlainTextEdit *>(control);
+        line += QString(control->isEnabled() ? "" : ", closed") + (edit && !edit->isReadOnly() ? ", editable" : "") +
                 (control->toolTip().isEmpty() ? QString()
                                               : ", tip \"" + control->toolTip() + (tipShown ? "\"" : "\" unseen"));
         lines << line;

@@ -190,6 +190,9 @@ private slots:
             QCOMPARE(keys({{Qt::Key_S, none}}), QStringList{"lblStand"}); // 18 loses to 20 or 21
             QCOMPARE(table.caption(QStringLiteral("lblmoney")), QLatin1String(cashAfter));
         }
+        QTest::keyClick(table.window->windowHandle(), Qt::Key_F2); // File > Re-Start New Game
+        QCOMPARE(table.caption(QStringLiteral("lblmoney")) + ' ' + table.caption(QStringLiteral("lblPlay")),
+                 QStringLiteral("500 0"));
     }
 };
 

@@ -108,89 +108,75 @@ private slots:
                  QStringList{"StartupWMClass=Quellard"});
     }
 
-    // Contents hands an existing help page to the browser, even an empty one, and shows the rules
-    // when there is none. The About box's notice opens the homepage as the menu's item does.
+    // Help through the desktop's opener, xdg-open, here a script that notes each address and exits
+    // with the status it is given: 0 when a browser took it, 3 when nothing can open it. Contents
+    // hands an existing page over, even an empty one, and shows the rules when the page is missing,
+    // when xdg-open refuses it (heard without waiting) or is missing itself, and shows them once
+    // however many pages are refused together. A refused web address says nothing. The About box's
+    // notice opens the homepage as the menu's item does, and Close closes it.
     void theHelpMenu()
-    {
-        const TableMenus &menus = table.window->menus();
-        QStringList shown;
-        table.modals.otherModal = [&](QWidget *dialog) {
-            shown << dialog->objectName() +
-                         (dialog->parentWidget() == table.window.get() ? " over the table: " : ": ") +
-                         dialog->windowTitle();
-            if (const auto *rules = dialog->findChild<QPlainTextEdit *>(QStringLiteral("txtHelp"))) {
-                shown << rules->toPlainText().split('\n');
-            } else { // the About box, whose labels Windows.txt reads
-                const QString notice = dialog->findChild<QPlainTextEdit *>(QStringLiteral("Text1"))->toPlainText();
-                shown << (notice.contains("free of charge") ? "free of charge" : notice);
-                QTest::mouseClick(dialog->findChild<QLabel *>(QStringLiteral("Label6")), Qt::LeftButton);
-                QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("Command1")), Qt::LeftButton);
-                shown << (dialog->isVisible() ? "still open after Close" : "closed");
-            }
-            dialog->close();
-        };
-        const QString page = QStringLiteral("help.html");
-        for (const QByteArray &text : {QByteArray("<title>Rules</title>"), QByteArray()}) {
-            QVERIFY(table.write(page, text));
-            menus.contents->trigger();
-        }
-        QCOMPARE(table.opened, QList<QUrl>(2, QUrl::fromLocalFile(table.file(page))));
-        QVERIFY(shown.isEmpty());
-        QVERIFY(QFile::remove(table.file(page)));
-        shown.clear();
-        table.opened.clear();
-        for (QAction *item : {menus.contents, menus.feedback, menus.homepage, menus.about})
-            item->trigger();
-        // The rules as the player reads them, line by line: the trailing blanks, the quotation marks,
-        // the two blanks after the title and the line of three blanks are all part of them.
-        QCOMPARE(shown, (QStringList{"BJHelp over the table: Help"} +
-                         QString::fromUtf8(fileBytes(QUELLARD_TESTS_DIR "/shell/HelpRules.txt")).split('\n') +
-                         QStringList{"frmAbout over the table: About", "free of charge", "closed"}));
-        QCOMPARE(table.opened, (QList<QUrl>{QUrl("https://quellard.example.org/support?mode=Contact"),
-                                            QUrl("https://quellard.example.org/support?mode=Products&p=quellard"),
-                                            QUrl("https://quellard.example.org/")}));
-        QCOMPARE(table.modals.seen, QStringList());
-    }
-
-    // xdg-open's answer is heard without waiting for it: exit status 3 (nothing can open the page)
-    // brings the rules, as does a desktop without xdg-open; 0 (a browser took it) does not.
-    void theRulesShowWhenTheDesktopCannotOpenThePage()
     {
         QTemporaryDir bin;
         const std::shared_ptr<void> restorePath(nullptr, [path = qgetenv("PATH")](void *) { qputenv("PATH", path); });
         qputenv("PATH", QFile::encodeName(bin.path()));
-        QStringList shown;
-        table.modals.otherModal = [&](QWidget *dialog) { shown << dialog->objectName(), dialog->close(); };
-        QVERIFY(table.write(QStringLiteral("help.html"), "<title>Rules</title>"));
-        HelpMenu menu(table.window.get(), table.bytes());
         const QString xdgOpen = bin.filePath(QStringLiteral("xdg-open"));
-        for (const auto &[exit, rules] : {std::pair{"exit 3", "BJHelp"}, {"exit 0", ""}, {"", "BJHelp"}}) {
-            shown.clear();
+        auto xdgOpenExits = [&](const QByteArray &status) { // with no status there is no xdg-open
             QFile::remove(xdgOpen);
-            QVERIFY(!*exit || (writeFile(xdgOpen, QByteArray("#!/bin/sh\necho \"$1\" >\"$0.url\"\n") + exit) &&
-                               QFile::setPermissions(xdgOpen, QFile::ReadOwner | QFile::ExeOwner)));
-            menu.mnuContentsClick();
-            QVERIFY2(!*exit || shown.isEmpty(), "the game waited for xdg-open to end");
-            QTRY_VERIFY(qApp->findChildren<QProcess *>().isEmpty()); // it has ended and been heard
-            QCOMPARE(shown.join(' ') + " after " + exit, QLatin1String(rules) + " after " + exit);
-        }
-        QCOMPARE(fileBytes(xdgOpen + ".url"),
-                 QUrl::fromLocalFile(table.file(QStringLiteral("help.html"))).toEncoded() + '\n');
-        // Two pages refused while the rules are open give one rules window.
-        QVERIFY(writeFile(xdgOpen, "#!/bin/sh\nexit 3\n") &&
-                QFile::setPermissions(xdgOpen, QFile::ReadOwner | QFile::ExeOwner));
-        shown.clear();
-        table.modals.otherModal = [&](QWidget *dialog) { // kept open until both refusals are heard
-            if (shown.contains(dialog->objectName() + QString::number(quintptr(dialog))))
-                return;
-            shown << dialog->objectName() + QString::number(quintptr(dialog));
-            QTRY_VERIFY(std::ranges::all_of(qApp->findChildren<QProcess *>(),
-                                            [](QProcess *p) { return p->state() == QProcess::NotRunning; }));
-            dialog->close();
+            return status.isEmpty() ||
+                   (writeFile(xdgOpen, "#!/bin/sh\necho \"$1\" >>\"$0.log\"\nexit " + status + '\n') &&
+                    QFile::setPermissions(xdgOpen, QFile::ReadOwner | QFile::ExeOwner));
         };
-        menu.mnuContentsClick(), menu.mnuContentsClick();
-        QTRY_VERIFY(qApp->findChildren<QProcess *>().isEmpty() && !QApplication::activeModalWidget());
-        QCOMPARE(shown.size(), 1);
+        auto allHeard = [] {
+            return std::ranges::all_of(qApp->findChildren<QProcess *>(),
+                                       [](const QProcess *p) { return p->state() == QProcess::NotRunning; });
+        };
+        TableWindow window({.appFolder = table.bytes()}); // with the desktop's own opener
+        const TableMenus &menus = window.menus();
+        QStringList shown;
+        QList<QWidget *> held;
+        table.modals.otherModal = [&](QWidget *dialog) {
+            if (held.contains(dialog))
+                return;
+            held << dialog;
+            shown << dialog->objectName() + (dialog->parentWidget() == &window ? " over the table" : "");
+            if (auto *notice = dialog->findChild<QLabel *>(QStringLiteral("Label6"))) { // the About box
+                QTest::mouseClick(notice, Qt::LeftButton);
+                QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("Command1")), Qt::LeftButton);
+                shown << (dialog->isVisible() ? "still open after Close" : "closed");
+            }
+            QTRY_VERIFY(allHeard()); // refusals on their way arrive while it is open
+            dialog->close();
+            held.removeOne(dialog);
+        };
+        const QString page = QStringLiteral("help.html");
+        QVERIFY(xdgOpenExits("0") && table.write(page, "<title>Rules</title>"));
+        menus.contents->trigger();
+        QVERIFY(table.write(page, ""));
+        menus.contents->trigger();
+        QTRY_VERIFY(allHeard());
+        QVERIFY(xdgOpenExits("3"));
+        menus.contents->trigger();
+        QVERIFY2(shown.isEmpty(), "the game waited for xdg-open to end");
+        QTRY_COMPARE(shown.size(), 1);
+        menus.contents->trigger(), menus.contents->trigger();
+        QTRY_VERIFY(allHeard() && shown.size() == 2 && !QApplication::activeModalWidget());
+        for (QAction *item : {menus.feedback, menus.homepage, menus.about}) {
+            item->trigger();
+            QTRY_VERIFY(allHeard());
+        }
+        QVERIFY(xdgOpenExits("") && QFile::remove(table.file(page)));
+        menus.contents->trigger();
+        QVERIFY(table.write(page, ""));
+        menus.contents->trigger();
+        QTRY_COMPARE(shown, (QStringList{"BJHelp over the table", "BJHelp over the table", "frmAbout over the table",
+                                         "closed", "BJHelp over the table", "BJHelp over the table"}));
+        const QString address = QUrl::fromLocalFile(table.file(page)).toString();
+        QCOMPARE(QString(fileBytes(xdgOpen + ".log")).split('\n'),
+                 (QStringList{address, address, address, address, address,
+                              "https://quellard.example.org/support?mode=Contact",
+                              "https://quellard.example.org/support?mode=Products&p=quellard",
+                              "https://quellard.example.org/", ""}));
+        QCOMPARE(table.modals.seen, QStringList());
     }
 
     // Amounts show whole: in their labels' own size while they fit, else a quarter point smaller at a

@@ -130,12 +130,12 @@ struct TableHarness {
         }
         sound.folder = bytes();
         random.undealt = [] { QTest::qFail("a card was drawn that the test did not deal", __FILE__, __LINE__); };
-        window = std::make_unique<TableWindow>(
-            TableWindowOptions{.appFolder = bytes(),
-                               .random = cards ? cards : &random,
-                               .sound = &sound,
-                               .pauseScale = pauseScale,
-                               .opener = [this](const QUrl &url, const OpenFailed &) { opened << url; }});
+        window =
+            std::make_unique<TableWindow>(TableWindowOptions{.appFolder = bytes(),
+                                                             .random = cards ? cards : &random,
+                                                             .sound = &sound,
+                                                             .pauseScale = pauseScale,
+                                                             .opener = {}}); // no help page or web address is opened
     }
     void load()
     {
@@ -194,7 +194,6 @@ struct TableHarness {
     QTemporaryDir dir;
     ScriptedRandom random;
     RecordingSound sound;
-    QList<QUrl> opened; // the addresses handed to the desktop, which opens none of them
     ModalAnswerer modals;
     std::unique_ptr<TableWindow> window;
 };

@@ -28,6 +28,7 @@ namespace quellard::testing {
 //     (where it stands in the client area in twips, what it says in which font, bold or italic,
 //     its ink and paper as seen, whether it is closed to the player or open to typing, and its tip,
 //     unseen on hover)
+//   each line of a text box: `  | The Rules:`
 //   each menu of a main window: `&Sound: v &On F5` (its items, "v" where a tick is drawn)
 inline QStringList readWindow(QWidget &window)
 {
@@ -102,6 +103,8 @@ inline QStringList readWindow(QWidget &window)
                 (control->toolTip().isEmpty() ? QString()
                                               : ", tip \"" + control->toolTip() + (tipShown ? "\"" : "\" unseen"));
         lines << line;
+        for (const QString &text : edit ? edit->toPlainText().split('\n') : QStringList())
+            lines << "  | " + text; // every character of a text box, trailing blanks too
     }
     QList<QMenu *> menus;
     for (const QAction *item : main ? main->menuBar()->actions() : QList<QAction *>())

@@ -101,6 +101,9 @@ fi
 dpkg-deb -x "$deb" "$work/root"
 desktop-file-validate "$work/root/usr/share/applications/org.example.quellard.desktop" >&2 ||
   fail "desktop-file-validate rejects the desktop entry"
+# The desktop matches the game's window to this entry by its WM_CLASS, the application's name.
+grep -qx 'StartupWMClass=Quellard' "$work/root/usr/share/applications/org.example.quellard.desktop" ||
+  fail "the desktop entry does not name the window's class, Quellard"
 appstreamcli validate --no-net --pedantic "$work/root/usr/share/metainfo/org.example.quellard.metainfo.xml" \
   >"$work/appstream.log" 2>&1 || { cat "$work/appstream.log" >&2; fail "appstreamcli rejects the metainfo"; }
 grep -q "<release version=\"$version\"" "$work/root/usr/share/metainfo/org.example.quellard.metainfo.xml" ||

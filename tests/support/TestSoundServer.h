@@ -21,8 +21,9 @@
 
 namespace quellard::testing {
 
-// A sound server of the test's own: PulseAudio with one null sink, listening on a socket in the
-// given folder, so that what the game plays can be recorded from the sink's monitor.
+// A sound server of the test's own (in the test program's private home): PulseAudio with one null
+// sink, listening on a socket in the given folder, so that what the game plays can be recorded from
+// the sink's monitor.
 class TestSoundServer {
 public:
     static constexpr int kRate = 44100; // the null sink's own rate: what is recorded is not resampled
@@ -38,11 +39,6 @@ public:
         const QString program = QStandardPaths::findExecutable(QStringLiteral("pulseaudio"));
         if (program.isEmpty())
             return QStringLiteral("pulseaudio is not installed: ./test installs it");
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("HOME"), m_folder);
-        environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_folder);
-        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), m_folder);
-        m_server.setProcessEnvironment(environment);
         m_server.setProcessChannelMode(QProcess::MergedChannels);
         QFile::remove(m_folder + "/native");
         m_server.start(program, {"-n", "--daemonize=no", "--exit-idle-time=-1", "--use-pid-file=no", "-L",

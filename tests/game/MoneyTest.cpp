@@ -5,8 +5,8 @@
 
 namespace quellard::testing {
 
-// A chip moves from the cash to the bet while the cash covers it, to the last penny, and New
-// needs a bet; with nothing left at all either asks to start again instead. None deals a card.
+// Between games a chip moves from the cash to the bet while the cash covers it, to the last penny,
+// and New needs a bet; with nothing left at all either asks to start again instead. None deals a card.
 TEST(Chips, MoveWhileTheCashCoversThemAndNewNeedsThem)
 {
     // clang-format off
@@ -20,7 +20,8 @@ TEST(Chips, MoveWhileTheCashCoversThemAndNewNeedsThem)
         {"0/20 £5",      "you # # = 0, dealer # = 0, cash 0 bet 20, open New 5 10 50, told there is no money"},
         {"0/0 £50",      "you # # = 0, dealer # = 0, cash 500 bet 0, open New 5 10 50, asked to start again"},
         {"500/0 new",    "you # # = 0, dealer # = 0, cash 500 bet 0, open New 5 10 50, told to bet"},
-        {"0/0 new",      "you # # = 0, dealer # = 0, cash 500 bet 0, open New 5 10 50, asked to start again"}});
+        {"0/0 new",      "you # # = 0, dealer # = 0, cash 500 bet 0, open New 5 10 50, asked to start again"},
+        {"deal 9 10 6, £5", "you 10 6 = 16, dealer 9 = 9, cash 490 bet 10, open Hit Stand"}});
     // clang-format on
 }
 

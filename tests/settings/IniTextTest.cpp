@@ -23,6 +23,7 @@ TEST(IniText, ReadsAsAProfileReaderWould)
         {"[S]\nk=\"x'\n", "S", "k", "\"x'"},       {"[S]\nk = a=b ; c\n", "S", "k", "a=b ; c"}, // no comment there
         {"[S]\n  ;k=a\nk=b\n", "S", "k", "b"},     {"[S]\n#k=a\n", "S", "#k", "a"},
         {"[S]\nk=\n", "S", "k", ""},               {"[De]ck]\nk=a\n", "De", "k", "a"},
+        {"[S]\nk=\"\"\n", "S", "k", ""},           {"[AZ]\nk=a\n", "az", "k", "a"}, // A to Z in any case
         {"[S]\nk=a\nK=b\n", "S", "k", "a"},        {"k=a\n[T]\nk=a\n[S]\n", "S", "k", std::nullopt},
         {"[S]\nother=1\n[s]\nk=b\n", "S", "k", std::nullopt}, // only the first section counts
         {"[S\nk=a\n", "S", "k", "a"},              {"[Settings   \r\nSounds=0", "Settings", "Sounds", "0"}, // unclosed

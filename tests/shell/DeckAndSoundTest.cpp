@@ -16,6 +16,7 @@
 #include <filesystem>
 #include <fstream>
 #include <sys/stat.h>
+#include <unistd.h>
 
 using namespace quellard;
 using namespace quellard::testing;
@@ -173,6 +174,7 @@ private slots:
             {compressed, 0},
             {good.left(12) + good.mid(36) + good.mid(12, 24), 0}, // the samples before their format
             {good.left(36) + QByteArray("LIST\x03\0\0\0abc\0", 12) + good.mid(36), 14112}, // an odd chunk, padded
+            {wavFile(1, 22050, {}), 0},
             {wavFile(8, 22050, frame.repeated(8 * 100)), 1600},
             {wavFile(9, 22050, frame.repeated(9 * 100)), 0},
             {wavFile(1, 22050, frame.repeated(8 * 1024 * 1024 - 22)), 16 * 1024 * 1024 - 44}, // 16 MiB exactly
@@ -196,8 +198,9 @@ private slots:
     }
 
     // The sounds reach the sound server one at a time, a long one cut off by the next. With the
-    // server gone nothing holds the game up, and each broken or missing file gives the alert; a
-    // server that comes back is heard again. (A player that blocks is ended by Qt Test's watchdog.)
+    // server gone nothing holds the game up, the terminal hears of it once, and each broken or
+    // missing file gives the alert; a server that comes back is heard again. (A player that blocks is ended by Qt
+    // Test's watchdog.)
     void soundsReachTheServerOneAtATime()
     {
         QTemporaryDir folder;
@@ -222,6 +225,9 @@ private slots:
         QVERIFY2(QRegularExpression("^\\.{1,2}.?L{1,3}.?S{2,3}.?\\.{10,}$").match(heard).hasMatch(),
                  qPrintable("the sink heard " + heard + ", not ..LLLSSS............"));
 
+        QTemporaryFile terminal; // what the player's terminal shows meanwhile
+        const std::shared_ptr<void> restoreTerminal(nullptr, [fd = ::dup(2)](void *) { ::dup2(fd, 2), ::close(fd); });
+        QVERIFY(terminal.open() && ::dup2(terminal.handle(), 2) == 2);
         server.kill();
         qint64 longest = 0;
         for (int round = 0; round < 5; ++round)
@@ -233,6 +239,8 @@ private slots:
                 QTest::qWait(10);
             }
         QVERIFY2(longest < 250, qPrintable(QStringLiteral("one sound held the game up for %1 ms").arg(longest)));
+        QVERIFY(terminal.seek(0));
+        QCOMPARE(QString(terminal.readAll()).count("quellard: no sound server"), 1);
         QCOMPARE(alerts.size(), 20);
         QCOMPARE(alerts.mid(0, 4), (QStringList{"truncated.wav", "empty.wav", "header-only.wav", "missing.wav"}));
 

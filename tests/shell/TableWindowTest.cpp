@@ -66,6 +66,16 @@ private slots:
     {
         QVERIFY(table.window->menus().sound->isChecked() && table.modals.seen.isEmpty() &&
                 table.sound.played.isEmpty());
+        // The keyboard focus shows as a dotted frame once the player moves it with Tab, not before.
+        auto look = [&](const char *name) {
+            const QWidget *label = table.find(QLatin1String(name));
+            return form->grab(QRect(label->mapTo(form, QPoint()), label->size())).toImage();
+        };
+        table.window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(table.window.get()));
+        const QImage chip5 = look("lblBet5"), chip10 = look("lblBet10");
+        QTest::keyClick(table.window->windowHandle(), Qt::Key_Tab);
+        QVERIFY2(look("lblBet5") == chip5 && look("lblBet10") != chip10, "a focus frame before Tab, or none after");
         setUpApplication(); // the desktop matches the window to its menu entry by these, on X11 by WM_CLASS
         QCOMPARE((QStringList{QGuiApplication::desktopFileName(), QGuiApplication::applicationName()}),
                  (QStringList{"org.example.quellard", "Quellard"}));

@@ -26,9 +26,11 @@ namespace quellard::testing {
 //   each named control: `lblHit 4800 5640 1095 375 "Hit" Liberation Sans 13.5 #808080 on #e0e0e0, closed, tip "Get..."
 //   unseen`
 //     (where it stands in the client area in twips, what it says in which font, bold or italic,
+//     centred or right, middle or bottom where its label aligns it so,
 //     its ink and paper as seen, whether it is closed to the player or open to typing, and its tip,
 //     unseen on hover)
 //   each line of a text box: `  | The Rules:`
+//   the controls Tab goes to, in order: `Tab: CmdYes CmdNo`
 //   each menu of a main window: `&Sound: v &On F5` (its items, "v" where a tick is drawn)
 inline QStringList readWindow(QWidget &window)
 {
@@ -79,7 +81,10 @@ inline QStringList readWindow(QWidget &window)
                         .arg(font.pointSizeF())
                         .arg(font.bold() ? " bold" : "", font.italic() ? " italic" : "");
         }
-        if (!text.isEmpty() && qobject_cast<const QLabel *>(control)) {
+        if (const auto *label = qobject_cast<const QLabel *>(control); label && !text.isEmpty()) {
+            const Qt::Alignment a = label->alignment();
+            line += QString(a & Qt::AlignHCenter ? " centred" : "") + (a & Qt::AlignRight ? " right" : "") +
+                    (a & Qt::AlignVCenter ? " middle" : "") + (a & Qt::AlignBottom ? " bottom" : "");
             // A label's colours as seen: the commonest is its paper, the farthest from that its ink.
             const QImage seen = client.grab(r.adjusted(2, 2, -2, -2)).toImage(); // inside any frame
             QHash<QRgb, int> counts;
@@ -106,6 +111,12 @@ inline QStringList readWindow(QWidget &window)
         for (const QString &text : edit ? edit->toPlainText().split('\n') : QStringList())
             lines << "  | " + text; // every character of a text box, trailing blanks too
     }
+    QStringList tab; // the controls Tab visits, in its order
+    for (QWidget *next = window.nextInFocusChain(); next != &window && tab.size() < 100;
+         next = next->nextInFocusChain())
+        if (next->focusPolicy() & Qt::TabFocus)
+            tab << next->objectName();
+    lines << "Tab: " + tab.join(' ');
     QList<QMenu *> menus;
     for (const QAction *item : main ? main->menuBar()->actions() : QList<QAction *>())
         menus << item->menu();

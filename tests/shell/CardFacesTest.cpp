@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Quellard developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The 52 card faces: each its own, in its suit's ink, with the right number of pips or a court
+// The 52 card faces: each its own, in its suit's ink and sign, with the right number of pips or a court
 // picture in the middle, drawn sharp at the display's scale.
 #include "shell/cards/CardArt.h"
 #include "shell/cards/CardFaceRenderer.h"
@@ -42,6 +42,22 @@ int inkPatches(const QImage &image, QRect area, int speck)
             patches += size > speck;
         }
     return patches;
+}
+
+// The top of the sign inside `area`, by how wide its ink is a tenth of the way down: a point
+// (diamonds, spades), one round lobe (clubs) or two lobes side by side (hearts).
+QString signTop(const QImage &image, QRect area)
+{
+    QRect ink;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            if (isInk(image.pixel(x, y)))
+                ink |= QRect(x, y, 1, 1);
+    int across = 0;
+    for (int x = ink.left(); x <= ink.right(); ++x)
+        across += isInk(image.pixel(x, ink.top() + ink.height() / 10));
+    const double share = double(across) / ink.width();
+    return share < 0.25 ? "point" : share < 0.6 ? "round" : "lobes";
 }
 
 } // namespace
@@ -86,6 +102,9 @@ private slots:
                 if (rank >= 2 && rank <= 10)
                     QVERIFY2(inkPatches(image, region(QRect(15, 3, 44, 92)), int(4 * scale * scale)) == rank,
                              qPrintable(which + " has the wrong number of pips"));
+                const char *const tops[] = {"round", "point", "lobes", "point"}; // clubs, diamonds, hearts, spades
+                QVERIFY2(rank != 1 || signTop(image, region(QRect(15, 20, 44, 58))) == tops[(card - 1) / 13],
+                         qPrintable(which + " shows another suit's sign"));
                 QVERIFY2((goldInTheMiddle > 20 * scale * scale) == (rank > 10),
                          qPrintable(which + (rank > 10 ? " has no court picture" : " has gold in the middle")));
             }

@@ -354,6 +354,7 @@ private slots:
         auto *chip = table.find<ClickLabel>(QStringLiteral("lblBet5"));
         QTest::mousePress(chip, Qt::LeftButton, {}, QPoint(5, 5));
         QTest::mouseRelease(chip, Qt::LeftButton, {}, QPoint(-5, 5)); // let go beside the chip: no bet
+        QTest::mouseClick(chip, Qt::RightButton);
         QVERIFY(pressed.isEmpty());
         QAccessible::queryAccessibleInterface(chip)->actionInterface()->doAction(
             QAccessibleActionInterface::pressAction()); // as a screen reader presses it
@@ -376,6 +377,11 @@ private slots:
         QCOMPARE(table.readAloud().mid(0, 7),
                  (QStringList{"text Dealer's total: 19", "Nine of clubs", "Ten of clubs", "text Your total: 13",
                               "Five of hearts", "Six of spades", "Two of clubs"}));
+        // The first card as the screen shows it, as drawn afresh: a face, not the back it replaced.
+        auto *first = table.find(QStringLiteral("PicPlay1"));
+        const QPoint at = first->mapTo(table.window.get(), QPoint());
+        QCOMPARE(table.window->screen()->grabWindow(table.window->winId(), at.x(), at.y(), 20, 90).toImage(),
+                 first->grab(QRect(0, 0, 20, 90)).toImage());
         // The insurance question: Y buys (once, and the dealer's blackjack pays it), N declines, and
         // Escape closes it unanswered.
         for (const auto &[key, hole, cashAfter] :
@@ -390,7 +396,10 @@ private slots:
             QCOMPARE(keys({{Qt::Key_S, none}}), QStringList{"lblStand"}); // 18 loses to 20 or 21
             QCOMPARE(table.caption(QStringLiteral("lblmoney")), QLatin1String(cashAfter));
         }
-        QTest::keyClick(table.window->windowHandle(), Qt::Key_F2); // File > Re-Start New Game
+        QCOMPARE(table.readAloud().mid(0, 7),
+                 (QStringList{"text Dealer's total: 20", "Ace of spades", "Nine of clubs", "text Your total: 18",
+                              "Ten of clubs", "Eight of clubs", "text Your bet: £0"})); // nothing of the first game
+        QTest::keyClick(table.window->windowHandle(), Qt::Key_F2);                      // File > Re-Start New Game
         QCOMPARE(table.caption(QStringLiteral("lblmoney")) + ' ' + table.caption(QStringLiteral("lblPlay")),
                  QStringLiteral("500 0"));
     }

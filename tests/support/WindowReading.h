@@ -26,7 +26,7 @@ namespace quellard::testing {
 //   each named control: `lblHit 4800 5640 1095 375 "Hit" Liberation Sans 13.5 #808080 on #e0e0e0, closed, tip "Get..."
 //   unseen`
 //     (where it stands in the client area in twips, what it says in which font, bold or italic,
-//     centred or right, middle or bottom where its label aligns it so,
+//     centred or right, middle or bottom where its label aligns it so, whether it is hidden,
 //     its ink and paper as seen, whether it is closed to the player or open to typing, and its tip,
 //     unseen on hover)
 //   each line of a text box: `  | The Rules:`
@@ -73,11 +73,12 @@ inline QStringList readWindow(QWidget &window)
                            .arg(r.width() * 15)
                            .arg(r.height() * 15);
         const QString text = control->property("text").toString();
-        if (!text.isEmpty() &&
-            (qobject_cast<const QLabel *>(control) || qobject_cast<const QAbstractButton *>(control))) {
+        const auto *edit = qobject_cast<const QPlainTextEdit *>(control);
+        if (edit || (!text.isEmpty() &&
+                     (qobject_cast<const QLabel *>(control) || qobject_cast<const QAbstractButton *>(control)))) {
             const QFont font = control->font();
-            line += QStringLiteral(" \"%1\" %2 %3%4%5")
-                        .arg(text, font.family())
+            line += QStringLiteral("%1 %2 %3%4%5")
+                        .arg(edit ? QString() : " \"" + text + '"', font.family())
                         .arg(font.pointSizeF())
                         .arg(font.bold() ? " bold" : "", font.italic() ? " italic" : "");
         }
@@ -103,8 +104,8 @@ inline QStringList readWindow(QWidget &window)
         QApplication::sendEvent(control, &hover);
         const bool tipShown = QToolTip::isVisible() && QToolTip::text() == control->toolTip();
         QToolTip::hideText();
-        const auto *edit = qobject_cast<const QPlainTextEdit *>(control);
-        line += QString(control->isEnabled() ? "" : ", closed") + (edit && !edit->isReadOnly() ? ", editable" : "") +
+        line += QString(control->isHidden() ? ", hidden" : "") + (control->isEnabled() ? "" : ", closed") +
+                (edit && !edit->isReadOnly() ? ", editable" : "") +
                 (control->toolTip().isEmpty() ? QString()
                                               : ", tip \"" + control->toolTip() + (tipShown ? "\"" : "\" unseen"));
         lines << line;

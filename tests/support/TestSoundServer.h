@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QDataStream>
 #include <QFile>
 #include <QProcess>
 #include <QStandardPaths>
@@ -110,17 +111,12 @@ private:
 inline QByteArray wavFile(int channels, int rate, const QByteArray &samples)
 {
     QByteArray bytes;
-    auto add = [&bytes](std::uint32_t value, int size) {
-        for (int i = 0; i < size; ++i)
-            bytes.append(char(value >> (8 * i)));
-    };
-    bytes.append("RIFF");
-    add(36 + samples.size(), 4);
-    bytes.append("WAVEfmt ");
-    add(16, 4), add(1, 2), add(channels, 2), add(rate, 4), add(rate * channels * 2, 4), add(channels * 2, 2),
-        add(16, 2);
-    bytes.append("data");
-    add(samples.size(), 4);
+    QDataStream out(&bytes, QIODevice::WriteOnly);
+    out.setByteOrder(QDataStream::LittleEndian);
+    out.writeRawData("RIFF", 4), out << quint32(36 + samples.size()), out.writeRawData("WAVEfmt ", 8);
+    out << quint32(16) << quint16(1) << quint16(channels) << quint32(rate) << quint32(rate * channels * 2)
+        << quint16(channels * 2) << quint16(16);
+    out.writeRawData("data", 4), out << quint32(samples.size());
     return bytes + samples;
 }
 

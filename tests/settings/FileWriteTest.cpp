@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <csignal>
 #include <random>
 #include <regex>
@@ -54,6 +55,25 @@ TEST(FileWrite, TheFileIsWrittenWhereItLiesOrNotAtAll)
     ::chmod(theirs.c_str(), 0755);
     EXPECT_EQ(folder.read("elsewhere/Quellard.ini"), kSoundOff);
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(theirs), {}), 2) << "nothing left beside it";
+}
+
+// A game holding the file for a moment is waited for: the write lands once it lets go.
+TEST(FileWrite, AWriteWaitsForAnotherGameToLetGo)
+{
+    using namespace std::chrono_literals;
+    TempFolder folder;
+    const std::string path = folder.write("Quellard.ini", kSoundOff);
+    std::atomic<bool> holding = false;
+    std::thread other([&] {
+        const FileLock lock(path, FileLock::Kind::Exclusive);
+        holding = true;
+        std::this_thread::sleep_for(300ms);
+    });
+    while (!holding)
+        std::this_thread::sleep_for(1ms);
+    EXPECT_TRUE(SettingsStore(folder.str()).writeSetting("Settings", "Sounds", "1"));
+    other.join();
+    EXPECT_EQ(folder.read("Quellard.ini"), kSoundOn);
 }
 
 // A write cut short by a file size limit (binding even root) leaves the old file whole, or none.

@@ -107,29 +107,32 @@ private:
     QProcess m_server;
 };
 
-// A WAV file of 16-bit PCM samples.
-inline QByteArray wavFile(int channels, int rate, const QByteArray &samples)
+// A WAV file of PCM samples, 16 bits unless told.
+inline QByteArray wavFile(int channels, int rate, const QByteArray &samples, int bits = 16)
 {
     QByteArray bytes;
     QDataStream out(&bytes, QIODevice::WriteOnly);
     out.setByteOrder(QDataStream::LittleEndian);
     out.writeRawData("RIFF", 4), out << quint32(36 + samples.size()), out.writeRawData("WAVEfmt ", 8);
-    out << quint32(16) << quint16(1) << quint16(channels) << quint32(rate) << quint32(rate * channels * 2)
-        << quint16(channels * 2) << quint16(16);
+    out << quint32(16) << quint16(1) << quint16(channels) << quint32(rate) << quint32(rate * channels * bits / 8)
+        << quint16(channels * bits / 8) << quint16(bits);
     out.writeRawData("data", 4), out << quint32(samples.size());
     return bytes + samples;
 }
 
-// A square wave of the given length and height (kLoud or kSoft) at the server's rate: two played at
-// once add up to neither height.
-inline QByteArray squareWave(double seconds, int height)
+// A square wave of the given length and height (kLoud or kSoft) at the server's rate, in samples of
+// 16 bits or 8: two played at once add up to neither height.
+inline QByteArray squareWave(double seconds, int height, int bits = 16)
 {
     QByteArray samples;
     for (int i = 0; i < int(seconds * TestSoundServer::kRate); ++i) {
-        const std::int16_t sample = std::int16_t((i / 50) % 2 ? height : -height);
-        samples.append(reinterpret_cast<const char *>(&sample), 2);
+        const std::int16_t level = std::int16_t((i / 50) % 2 ? height : -height);
+        if (bits == 8)
+            samples.append(char(128 + level / 256)); // unsigned, 128 the silence
+        else
+            samples.append(reinterpret_cast<const char *>(&level), 2);
     }
-    return wavFile(1, TestSoundServer::kRate, samples);
+    return wavFile(1, TestSoundServer::kRate, samples, bits);
 }
 
 } // namespace quellard::testing

@@ -379,10 +379,8 @@ private slots:
                  (QStringList{"text Dealer's total: 19", "Nine of clubs", "Ten of clubs", "text Your total: 13",
                               "Five of hearts", "Six of spades", "Two of clubs"}));
         // The first card as the screen shows it, as drawn afresh: a face, not the back it replaced.
-        auto *first = table.find(QStringLiteral("PicPlay1"));
-        const QPoint at = first->mapTo(table.window.get(), QPoint());
-        QCOMPARE(table.window->screen()->grabWindow(table.window->winId(), at.x(), at.y(), 20, 90).toImage(),
-                 first->grab(QRect(0, 0, 20, 90)).toImage());
+        QCOMPARE(table.onScreen(QStringLiteral("PicPlay1")),
+                 table.find(QStringLiteral("PicPlay1"))->grab(QRect(0, 0, 20, 90)).toImage());
         // The insurance question: Y buys (once, and the dealer's blackjack pays it), N declines, and
         // Escape closes it unanswered.
         for (const auto &[key, hole, cashAfter] :

@@ -15,6 +15,7 @@
 #include <QMessageBox>
 #include <QMetaEnum>
 #include <QPushButton>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -153,6 +154,13 @@ struct TableHarness {
         auto *label = find<ClickLabel>(labelName);
         QVERIFY2(label, qPrintable(labelName));
         QTest::mouseClick(label, Qt::LeftButton, {}, label->rect().center());
+    }
+    // The left strip of a card slot as the window last drew it on the screen (grab() would paint it
+    // afresh): as much of a card as the next one leaves in sight.
+    QImage onScreen(const QString &slotName) const
+    {
+        const QPoint at = find(slotName)->mapTo(window.get(), QPoint());
+        return window->screen()->grabWindow(window->winId(), at.x(), at.y(), 20, 90).toImage();
     }
     QString caption(const QString &labelName) const { return find<QLabel>(labelName)->text(); }
     bool open(const QString &labelName) const { return find(labelName)->isEnabled(); }

@@ -24,14 +24,14 @@ namespace quellard::testing {
 
 // Records what the rules show and play, and answers their questions as the script says.
 struct RecordingHost : Host {
-    std::string sounds, said; // the sounds' file names; what the player was told or asked
-    bool soundOn = true;
+    std::string sounds, said;               // the sounds' file names; what the player was told or asked
+    bool soundOn = true, startAgain = true; // the answers to the switch and the offer of a fresh start
     InsuranceAnswer insuranceAnswer = InsuranceAnswer::No;
     int pauses = 0;
     std::function<void()> duringPause; // runs inside each pause, as a player could
 
     void refuse(Refusal r) override { said += r == Refusal::NoBet ? ", told to bet" : ", told there is no money"; }
-    bool askToStartAgain() override { return said += ", asked to start again", true; }
+    bool askToStartAgain() override { return said += ", asked to start again", startAgain; }
     void askInsurance(const std::function<void(InsuranceAnswer)> &answer) override { answer(insuranceAnswer); }
     bool soundSwitchOn() const override { return soundOn; }
     void playSound(std::string_view file) override { sounds.append(sounds.empty() ? "" : " ").append(file); }
@@ -75,14 +75,9 @@ inline std::string handShown(const Hand &hand)
 // The whole table as a player reads it, and what the player heard, waited for, was told or asked.
 inline std::string tableShown(const Table &t, const RecordingHost &host)
 {
-    std::string open;
-    const std::pair<bool, const char *> labels[] = {{t.open.deal, " New"},
-                                                    {t.open.hit, " Hit"},
-                                                    {t.open.stand, " Stand"},
-                                                    {t.open.doubleDown, " Double"},
-                                                    {t.open.chips, " 5 10 50"}};
-    for (const auto &[isOpen, name] : labels)
-        open += isOpen ? name : "";
+    const std::string open = std::string(t.open.deal ? " New" : "") + (t.open.hit ? " Hit" : "") +
+                             (t.open.stand ? " Stand" : "") + (t.open.doubleDown ? " Double" : "") +
+                             (t.open.chips ? " 5 10 50" : "");
     return "you " + handShown(t.player) + ", dealer " + handShown(t.dealer) + ", cash " + t.cash.text() + " bet " +
            t.bet.text() + ", open" + (open.empty() ? " nothing" : open) +
            (host.sounds.empty() ? "" : ", heard " + host.sounds) +

@@ -17,12 +17,10 @@ namespace quellard {
 // the hand at 21 or less.
 TEST(CardRules, ValuesAndTotals)
 {
-    // clang-format off
-    const std::pair<int, int> values[] = {{1, 1}, {9, 9}, {10, 10}, {11, 10}, {13, 10}, {14, 1}, {26, 10}, {27, 1},
-                                          {39, 10}, {40, 1}, {41, 2}, {52, 10}};
-    const std::pair<HandValues, int> totals[] = {{{1, 1}, 12}, {{1, 10}, 21}, {{1, 10, 1}, 12}, {{1, 5, 10}, 16},
-                                                 {{1, 1, 1, 8}, 21}, {{10, 6, 10}, 26}};
-    // clang-format on
+    const std::pair<int, int> values[] = {{1, 1},   {9, 9},  {10, 10}, {11, 10}, {13, 10}, {14, 1},
+                                          {26, 10}, {27, 1}, {39, 10}, {40, 1},  {41, 2},  {52, 10}};
+    const std::pair<HandValues, int> totals[] = {{{1, 1}, 12},     {{1, 10}, 21},      {{1, 10, 1}, 12},
+                                                 {{1, 5, 10}, 16}, {{1, 1, 1, 8}, 21}, {{10, 6, 10}, 26}};
     for (const auto &[card, value] : values)
         EXPECT_EQ(cardValue(card), value) << "card " << card;
     for (const auto &[hand, total] : totals)

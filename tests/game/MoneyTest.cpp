@@ -9,35 +9,31 @@ namespace quellard::testing {
 // and New needs a bet; with nothing left at all either asks to start again instead. None deals a card.
 TEST(Chips, MoveWhileTheCashCoversThemAndNewNeedsThem)
 {
-    // clang-format off
-    expectPlayedTables({
-        {"5/0 £5",       "you # # = 0, dealer # = 0, cash 0 bet 5, open New 5 10 50"},
-        {"4.5/0 £5",     "you # # = 0, dealer # = 0, cash 4.5 bet 0, open New 5 10 50, told there is no money"},
-        {"10/0 £10",     "you # # = 0, dealer # = 0, cash 0 bet 10, open New 5 10 50"},
-        {"9.5/0 £10",    "you # # = 0, dealer # = 0, cash 9.5 bet 0, open New 5 10 50, told there is no money"},
-        {"50/0 £50",     "you # # = 0, dealer # = 0, cash 0 bet 50, open New 5 10 50"},
-        {"49.5/10 £50",  "you # # = 0, dealer # = 0, cash 49.5 bet 10, open New 5 10 50, told there is no money"},
-        {"0/20 £5",      "you # # = 0, dealer # = 0, cash 0 bet 20, open New 5 10 50, told there is no money"},
-        {"0/0 £50",      "you # # = 0, dealer # = 0, cash 500 bet 0, open New 5 10 50, asked to start again"},
-        {"500/0 new",    "you # # = 0, dealer # = 0, cash 500 bet 0, open New 5 10 50, told to bet"},
-        {"0/0 new",      "you # # = 0, dealer # = 0, cash 500 bet 0, open New 5 10 50, asked to start again"},
-        {"deal 9 10 6, £5", "you 10 6 = 16, dealer 9 = 9, cash 490 bet 10, open Hit Stand"}});
-    // clang-format on
+    expectPlayedTables(
+        {{"5/0 £5", "you # # = 0, dealer # = 0, cash 0 bet 5, open New 5 10 50"},
+         {"4.5/0 £5", "you # # = 0, dealer # = 0, cash 4.5 bet 0, open New 5 10 50, told there is no money"},
+         {"10/0 £10", "you # # = 0, dealer # = 0, cash 0 bet 10, open New 5 10 50"},
+         {"9.5/0 £10", "you # # = 0, dealer # = 0, cash 9.5 bet 0, open New 5 10 50, told there is no money"},
+         {"50/0 £50", "you # # = 0, dealer # = 0, cash 0 bet 50, open New 5 10 50"},
+         {"49.5/10 £50", "you # # = 0, dealer # = 0, cash 49.5 bet 10, open New 5 10 50, told there is no money"},
+         {"0/20 £5", "you # # = 0, dealer # = 0, cash 0 bet 20, open New 5 10 50, told there is no money"},
+         {"0/0 £50", "you # # = 0, dealer # = 0, cash 500 bet 0, open New 5 10 50, asked to start again"},
+         {"500/0 new", "you # # = 0, dealer # = 0, cash 500 bet 0, open New 5 10 50, told to bet"},
+         {"0/0 new", "you # # = 0, dealer # = 0, cash 500 bet 0, open New 5 10 50, asked to start again"},
+         {"deal 9 10 6, £5", "you 10 6 = 16, dealer 9 = 9, cash 490 bet 10, open Hit Stand"}});
 }
 
 // Doubling needs the bet once more in cash (exactly the bet will do) and takes one card, counted
 // as it is (an ace is 1, since 11 and 11 make 22), without a sound or a pause; the dealer follows.
 TEST(DoubleDown, TakesTheBetOnceMoreAndOneCard)
 {
-    // clang-format off
-    expectPlayedTables({
-        {"50/50 deal 10 6 5, double K 8",   "you 6 5 K = 21, dealer 10 8 = 18, cash 200 bet 0, open New 5 10 50, "
-                                            "heard whoosh.wav haha.wav, 1 pause"},
-        {"49.5/50 deal 10 6 5, double K 8", "you 6 5 = 11, dealer 10 = 10, cash 49.5 bet 50, open Hit Stand, "
-                                            "told there is no money, cards left"},
-        {"50/50 deal 10 6 5, double A 8",   "you 6 5 A = 12, dealer 10 8 = 18, cash 0 bet 0, open New 5 10 50, "
-                                            "heard whoosh.wav hung-01.wav, 1 pause"}});
-    // clang-format on
+    expectPlayedTables(
+        {{"50/50 deal 10 6 5, double K 8", "you 6 5 K = 21, dealer 10 8 = 18, cash 200 bet 0, open New 5 10 50, "
+                                           "heard whoosh.wav haha.wav, 1 pause"},
+         {"49.5/50 deal 10 6 5, double K 8", "you 6 5 = 11, dealer 10 = 10, cash 49.5 bet 50, open Hit Stand, "
+                                             "told there is no money, cards left"},
+         {"50/50 deal 10 6 5, double A 8", "you 6 5 A = 12, dealer 10 8 = 18, cash 0 bet 0, open New 5 10 50, "
+                                           "heard whoosh.wav hung-01.wav, 1 pause"}});
 }
 
 // Insurance costs half the bet, bought only when the cash covers it, before a blackjack is paid;
@@ -45,27 +41,27 @@ TEST(DoubleDown, TakesTheBetOnceMoreAndOneCard)
 // the bet as it stands at settlement, only on a dealer's blackjack: the ace and a ten, not any 21.
 TEST(Insurance, CostsHalfTheBetAndPaysOneAndAHalfTimesItOnADealerBlackjack)
 {
-    // clang-format off
-    expectPlayedTables({
-        {"5/10 insure-yes deal A 10 8",               "you 10 8 = 18, dealer A # = 1, cash 0 bet 10, open Hit Stand, "
-                                                      "heard insurance.wav, insured"},
-        {"4.5/10 was-insured insure-yes deal A 10 8", "you 10 8 = 18, dealer A # = 1, cash 4.5 bet 10, open Hit Stand, "
-                                                      "heard insurance.wav, told there is no money"},
-        {"was-insured insure-no deal A 10 8",         "you 10 8 = 18, dealer A # = 1, cash 490 bet 10, open Hit Stand, "
-                                                      "heard insurance.wav"},
-        {"was-insured insure-close deal A 10 8",      "you 10 8 = 18, dealer A # = 1, cash 490 bet 10, open Hit Stand, "
-                                                      "heard insurance.wav"},
-        {"insure-yes deal A Ad Q",                    "you A Q = 21, dealer A # = 1, cash 510 bet 0, open New 5 10 50, "
-                                                      "heard insurance.wav clap.wav, insured"},
-        {"insure-yes deal A 6 Q, stand K",            "you 6 Q = 16, dealer A K = 21, cash 500 bet 0, open New 5 10 50, "
-                                                      "heard insurance.wav whoosh.wav hung-01.wav, 1 pause, insured"},
-        {"insure-yes deal A 6 Q, stand 9",            "you 6 Q = 16, dealer A 9 = 20, cash 485 bet 0, open New 5 10 50, "
-                                                      "heard insurance.wav whoosh.wav hung-01.wav, 1 pause, insured"},
-        {"insure-yes deal A 6 Q, stand 5 5",          "you 6 Q = 16, dealer A 5 5 = 21, cash 485 bet 0, open New 5 10 50, "
-                                                      "heard insurance.wav whoosh.wav whoosh.wav hung-01.wav, 2 pauses, insured"},
-        {"insure-yes deal A 6 5, double 10 K",        "you 6 5 10 = 21, dealer A K = 21, cash 525 bet 0, open New 5 10 50, "
-                                                      "heard insurance.wav whoosh.wav snore.wav, 1 pause, insured"}});
-    // clang-format on
+    expectPlayedTables(
+        {{"5/10 insure-yes deal A 10 8", "you 10 8 = 18, dealer A # = 1, cash 0 bet 10, open Hit Stand, "
+                                         "heard insurance.wav, insured"},
+         {"4.5/10 was-insured insure-yes deal A 10 8",
+          "you 10 8 = 18, dealer A # = 1, cash 4.5 bet 10, open Hit Stand, "
+          "heard insurance.wav, told there is no money"},
+         {"was-insured insure-no deal A 10 8", "you 10 8 = 18, dealer A # = 1, cash 490 bet 10, open Hit Stand, "
+                                               "heard insurance.wav"},
+         {"was-insured insure-close deal A 10 8", "you 10 8 = 18, dealer A # = 1, cash 490 bet 10, open Hit Stand, "
+                                                  "heard insurance.wav"},
+         {"insure-yes deal A Ad Q", "you A Q = 21, dealer A # = 1, cash 510 bet 0, open New 5 10 50, "
+                                    "heard insurance.wav clap.wav, insured"},
+         {"insure-yes deal A 6 Q, stand K", "you 6 Q = 16, dealer A K = 21, cash 500 bet 0, open New 5 10 50, "
+                                            "heard insurance.wav whoosh.wav hung-01.wav, 1 pause, insured"},
+         {"insure-yes deal A 6 Q, stand 9", "you 6 Q = 16, dealer A 9 = 20, cash 485 bet 0, open New 5 10 50, "
+                                            "heard insurance.wav whoosh.wav hung-01.wav, 1 pause, insured"},
+         {"insure-yes deal A 6 Q, stand 5 5",
+          "you 6 Q = 16, dealer A 5 5 = 21, cash 485 bet 0, open New 5 10 50, "
+          "heard insurance.wav whoosh.wav whoosh.wav hung-01.wav, 2 pauses, insured"},
+         {"insure-yes deal A 6 5, double 10 K", "you 6 5 10 = 21, dealer A K = 21, cash 525 bet 0, open New 5 10 50, "
+                                                "heard insurance.wav whoosh.wav snore.wav, 1 pause, insured"}});
 }
 
 // The dealer draws below 17 and stands on every 17, soft or hard, after a pause before each card.
@@ -73,27 +69,26 @@ TEST(Insurance, CostsHalfTheBetAndPaysOneAndAHalfTimesItOnADealerBlackjack)
 // pays 3 to 2 at once, and a dealer's blackjack is an ordinary 21; each outcome plays its sound.
 TEST(Settlement, TheDealerDrawsToSeventeenAndEachOutcomePaysWithItsSound)
 {
-    // clang-format off
-    expectPlayedTables({
-        {"deal A 10 8, stand 6",        "you 10 8 = 18, dealer A 6 = 17, cash 510 bet 0, open New 5 10 50, "
-                                        "heard insurance.wav whoosh.wav haha.wav, 1 pause"},
-        {"deal 10 10 8, stand 7",       "you 10 8 = 18, dealer 10 7 = 17, cash 510 bet 0, open New 5 10 50, "
-                                        "heard whoosh.wav haha.wav, 1 pause"},
-        {"deal 10 10 8, stand 6 A",     "you 10 8 = 18, dealer 10 6 A = 17, cash 510 bet 0, open New 5 10 50, "
-                                        "heard whoosh.wav whoosh.wav haha.wav, 2 pauses"},
-        {"deal A 10 8, stand 5 K A",    "you 10 8 = 18, dealer A 5 K A = 17, cash 510 bet 0, open New 5 10 50, " // soft 16, hard 16
-                                        "heard insurance.wav whoosh.wav whoosh.wav whoosh.wav haha.wav, 3 pauses"},
-        {"deal 10 10 8, stand 6 10",    "you 10 8 = 18, dealer 10 6 10 = 26, cash 510 bet 0, open New 5 10 50, "
-                                        "heard whoosh.wav whoosh.wav Explode.wav, 2 pauses"},
-        {"deal 10 10 8, stand 8",       "you 10 8 = 18, dealer 10 8 = 18, cash 500 bet 0, open New 5 10 50, "
-                                        "heard whoosh.wav snore.wav, 1 pause"},
-        {"deal 10 10 8, stand 9",       "you 10 8 = 18, dealer 10 9 = 19, cash 490 bet 0, open New 5 10 50, "
-                                        "heard whoosh.wav hung-01.wav, 1 pause"},
-        {"deal A 10 8, hit 3, stand K", "you 10 8 3 = 21, dealer A K = 21, cash 500 bet 0, open New 5 10 50, "
-                                        "heard insurance.wav whoosh.wav whoosh.wav snore.wav, 1 pause"},
-        {"deal A 10 8, stand K",        "you 10 8 = 18, dealer A K = 21, cash 490 bet 0, open New 5 10 50, "
-                                        "heard insurance.wav whoosh.wav hung-01.wav, 1 pause"}});
-    // clang-format on
+    expectPlayedTables(
+        {{"deal A 10 8, stand 6", "you 10 8 = 18, dealer A 6 = 17, cash 510 bet 0, open New 5 10 50, "
+                                  "heard insurance.wav whoosh.wav haha.wav, 1 pause"},
+         {"deal 10 10 8, stand 7", "you 10 8 = 18, dealer 10 7 = 17, cash 510 bet 0, open New 5 10 50, "
+                                   "heard whoosh.wav haha.wav, 1 pause"},
+         {"deal 10 10 8, stand 6 A", "you 10 8 = 18, dealer 10 6 A = 17, cash 510 bet 0, open New 5 10 50, "
+                                     "heard whoosh.wav whoosh.wav haha.wav, 2 pauses"},
+         {"deal A 10 8, stand 5 K A",
+          "you 10 8 = 18, dealer A 5 K A = 17, cash 510 bet 0, open New 5 10 50, " // soft 16, hard 16
+          "heard insurance.wav whoosh.wav whoosh.wav whoosh.wav haha.wav, 3 pauses"},
+         {"deal 10 10 8, stand 6 10", "you 10 8 = 18, dealer 10 6 10 = 26, cash 510 bet 0, open New 5 10 50, "
+                                      "heard whoosh.wav whoosh.wav Explode.wav, 2 pauses"},
+         {"deal 10 10 8, stand 8", "you 10 8 = 18, dealer 10 8 = 18, cash 500 bet 0, open New 5 10 50, "
+                                   "heard whoosh.wav snore.wav, 1 pause"},
+         {"deal 10 10 8, stand 9", "you 10 8 = 18, dealer 10 9 = 19, cash 490 bet 0, open New 5 10 50, "
+                                   "heard whoosh.wav hung-01.wav, 1 pause"},
+         {"deal A 10 8, hit 3, stand K", "you 10 8 3 = 21, dealer A K = 21, cash 500 bet 0, open New 5 10 50, "
+                                         "heard insurance.wav whoosh.wav whoosh.wav snore.wav, 1 pause"},
+         {"deal A 10 8, stand K", "you 10 8 = 18, dealer A K = 21, cash 490 bet 0, open New 5 10 50, "
+                                  "heard insurance.wav whoosh.wav hung-01.wav, 1 pause"}});
 }
 
 } // namespace quellard::testing

@@ -1,9 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Quellard developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The card backs and the sound switch through the real window and settings file: what the player
-// sees, what the file holds, what the next start makes of it. And the sound player against a sound
-// server of the test's own: heard one sound at a time, only whole files, never holding up the game.
+// The card backs and the sound switch through the real window and settings file, and the sound
+// player against a sound server of the test's own.
 #include "shell/ExecutableFolder.h"
 #include "shell/sound/SoundPlayer.h"
 #include "shell/sound/WavFile.h"
@@ -42,11 +41,9 @@ private slots:
         table.random.deal({card(9), card(10), card(7)});
         table.click(QStringLiteral("lblNew"));
         QFile::rename(table.file("images/imgmarine.gif"), table.file("images/IMGMARINE.GIF")); // any letter case
-        // clang-format off
         const QString backs = "Default imgdefault.gif,Roman Wall imgroman_wall.gif,Tyne Bridge imgtyne_bridge.gif,"
                               "Big Cat imgbig_cat.gif,Marine Life imgmarine.gif,Bruce Almighty imgbruce_almighty.gif,"
                               "Lake imglake.gif";
-        // clang-format on
         for (const QString &back : backs.split(',')) {
             const QString caption = back.section(' ', 0, -2), file = back.section(' ', -1);
             const QList<QAction *> items = table.window->menus().deck->actions();
@@ -196,8 +193,7 @@ private slots:
 
     // The sounds reach the sound server one at a time, a long one cut off by the next. With the
     // server gone nothing holds the game up, the terminal hears of it once, and each broken or
-    // missing file gives the alert; a server that comes back is heard again. (A player that blocks is ended by Qt
-    // Test's watchdog.)
+    // missing file gives the alert; a server that comes back is heard again.
     void soundsReachTheServerOneAtATime()
     {
         QTemporaryDir folder;

@@ -274,63 +274,49 @@ private slots:
     }
 
     // During the dealer's pauses the window lives, its actions closed: its menus work (the sound goes
-    // off before the card).
+    // off before the card), and a fresh start or closing ends the turn there at once, unsettled.
     void theDealersPausesKeepTheWindowLive()
     {
-        TableHarness table(true, 1.0);
-        table.load();
-        table.click(QStringLiteral("lblBet10"));
-        table.random.deal({card(10), card(10), card(8), card(7)});
-        table.click(QStringLiteral("lblNew"));
-        int ticks = 0;
-        bool openInPause = false;
-        QTimer probe;
-        connect(&probe, &QTimer::timeout, this, [&] {
-            openInPause = openInPause || table.open(QStringLiteral("lblStand")) || table.open(QStringLiteral("lblNew"));
-            if (++ticks == 2)
-                table.window->menus().sound->trigger();
-        });
-        probe.start(100);
-        QElapsedTimer clock;
-        clock.start();
-        table.click(QStringLiteral("lblStand"));
-        QVERIFY2(clock.elapsed() >= 450 && clock.elapsed() <= 1700, qPrintable(QString::number(clock.elapsed())));
-        QVERIFY2(ticks >= 4 && !openInPause, "the window was not live in the dealer's pauses, or let the player act");
-        QCOMPARE(table.sound.played, QStringList{});
-        QCOMPARE(table.caption(QStringLiteral("lblCom")), QStringLiteral("17"));
+        for (const auto &[menu, after] :
+             {std::pair{"sound", "0 17 550 0"}, {"restart", "0 0 500 0"}, {"close", "50 10 450 1"}}) {
+            const QLatin1String interruption(menu);
+            TableHarness table(true, 1.0);
+            table.load();
+            table.click(QStringLiteral("lblBet50"));
+            table.random.deal({card(10), card(10), card(8), card(7)});
+            table.click(QStringLiteral("lblNew"));
+            QSignalSpy unloaded(table.window.get(), &TableWindow::unloaded);
+            int ticks = 0;
+            bool openInPause = false, inPause = false;
+            QTimer probe;
+            connect(&probe, &QTimer::timeout, this, [&] {
+                openInPause =
+                    openInPause || table.open(QStringLiteral("lblStand")) || table.open(QStringLiteral("lblNew"));
+                if (++ticks == 2 && (inPause = table.window->dealerPausing()))
+                    interruption == "sound"     ? table.window->menus().sound->trigger()
+                    : interruption == "restart" ? table.window->menus().newGame->trigger()
+                                                : void(table.window->close());
+            });
+            probe.start(50);
+            QElapsedTimer clock;
+            clock.start();
+            table.click(QStringLiteral("lblStand"));
+            const bool went =
+                interruption == "sound" ? clock.elapsed() >= 450 && clock.elapsed() <= 1700 : clock.elapsed() < 250;
+            QVERIFY2(inPause && went && !openInPause,
+                     qPrintable(interruption +
+                                QStringLiteral(": the pause took %1 ms, or let the player act").arg(clock.elapsed())));
+            QCOMPARE(table.caption(QStringLiteral("lblBet")) + ' ' + table.caption(QStringLiteral("lblCom")) + ' ' +
+                         table.caption(QStringLiteral("lblmoney")) + ' ' + QString::number(unloaded.count()),
+                     QLatin1String(after));
+            QCOMPARE(table.sound.played, QStringList{});
+            QCOMPARE(table.settingsText(), interruption == "sound" ? "[Settings]\r\nSounds=0\r\n" : "");
+        }
         // The pauses are timed by the time of day to the millisecond, not to the second.
         const ShellHost host({});
         for (int sample = 0; sample < 5; ++sample, QTest::qWait(70)) {
             const double off = host.secondsSinceMidnight() - QTime::currentTime().msecsSinceStartOfDay() / 1000.0;
             QVERIFY2(qAbs(off) < 0.03, qPrintable(QStringLiteral("the pause's clock is off by %1 s").arg(off)));
-        }
-    }
-
-    // Restarting or closing ends the dealer's turn where it waits, unsettled, and writes nothing; nothing
-    // of the abandoned turn comes back later.
-    void restartingOrClosingDuringTheDealersTurnEndsIt()
-    {
-        for (const bool close : {false, true}) {
-            TableHarness table(true, 1.0);
-            table.load();
-            table.click(QStringLiteral("lblBet50"));
-            table.random.deal({card(2), card(10), card(8), card(3), card(4), card(5)});
-            table.click(QStringLiteral("lblNew"));
-            QSignalSpy unloaded(table.window.get(), &TableWindow::unloaded);
-            bool interrupted = false;
-            QTimer::singleShot(50, table.window.get(), [&] {
-                interrupted = table.window->dealerPausing();
-                close ? void(table.window->close()) : table.window->menus().newGame->trigger();
-            });
-            QElapsedTimer clock;
-            clock.start();
-            table.click(QStringLiteral("lblStand"));
-            QVERIFY2(interrupted && clock.elapsed() < 250, "the turn went on after the interruption");
-            QCOMPARE(unloaded.count(), close ? 1 : 0);
-            QCOMPARE(table.caption(QStringLiteral("lblBet")) + ' ' + table.caption(QStringLiteral("lblCom")) + ' ' +
-                         table.caption(QStringLiteral("lblmoney")),
-                     QLatin1String(close ? "50 2 450" : "0 0 500"));
-            QVERIFY(table.sound.played.isEmpty() && !QFileInfo::exists(table.file(QStringLiteral("Quellard.ini"))));
         }
     }
 

@@ -2,9 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // Every test program runs in a home of its own: before main, HOME and the XDG folders point into a
-// fresh temporary folder, removed again at the end. A fault in where the game keeps its settings
-// then writes there, never into the settings of the person running the tests, and the programs
-// pass with that person's home read-only.
+// fresh temporary folder, removed at the end, so that no test touches the files of the person
+// running it.
 #include <cstdlib>
 #include <filesystem>
 #include <string>

@@ -22,9 +22,8 @@
 
 namespace quellard::testing {
 
-// A sound server of the test's own (in the test program's private home): PulseAudio with one null
-// sink, listening on a socket in the given folder, so that what the game plays can be recorded from
-// the sink's monitor.
+// A sound server of the test's own: PulseAudio with one null sink, listening on a socket in the given
+// folder, so that what the game plays can be recorded from the sink's monitor.
 class TestSoundServer {
 public:
     static constexpr int kRate = 44100; // the null sink's own rate: what is recorded is not resampled

@@ -21,16 +21,9 @@ namespace quellard::testing {
 
 // A window read as a player meets it, a line of text a thing, to compare with what it should be:
 //   the window: `BJInsur "Insurance" 3720x990 close fixed, centred on BJMain, Enter CmdYes, focus CmdYes`
-//     (its client area in twips, the title bar's boxes, whether it can be resized, where it stands,
-//     which button Enter presses and which control has the keyboard at first)
-//   each named control: `lblHit 4800 5640 1095 375 "Hit" Liberation Sans 13.5 #808080 on #e0e0e0, closed, tip "Get..."
-//   unseen`
-//     (where it stands in the client area in twips, what it says in which font, bold or italic,
-//     centred or right, middle or bottom where its label aligns it so, whether it is hidden,
-//     its ink and paper as seen, whether it is closed to the player or open to typing, and its tip,
-//     unseen on hover)
-//   each line of a text box: `  | The Rules:`
-//   the controls Tab goes to, in order: `Tab: CmdYes CmdNo`
+//   each named control, its place in the client area in twips, text, font, alignment, colours as
+//   seen, state and tip: `lblHit 4800 5640 1095 375 "Hit" Liberation Sans 13.5 #808080 on #e0e0e0, closed`
+//   each line of a text box: `  | The Rules:`; the Tab order: `Tab: CmdYes CmdNo`
 //   each menu of a main window: `&Sound: v &On F5` (its items, "v" where a tick is drawn)
 inline QStringList readWindow(QWidget &window)
 {

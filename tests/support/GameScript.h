@@ -89,29 +89,23 @@ inline std::string tableShown(const Table &t, const RecordingHost &host)
 inline Money pounds(const std::string &text) { return Money::pence(std::llround(std::stod(text) * 100)); }
 
 // Plays a game from a script and describes the table it leaves, as a player reads it.
-//
 // The script first sets the scene: "490/10" (the cash and bet to start from, 490 and 10 unless
 // given), "was-insured" (by the game before), "insure-yes", "insure-no" or "insure-close" (the
-// answer to come), "restart-in-pause" (a fresh start chosen in the dealer's next pause).
+// answer to come).
 // Then the player clicks: "£5", "£10", "£50", "new", "deal 9 A K" (the dealer's up card, then the
 // player's two), "hit 5 6" (a hit per card; "hit" alone deals none), "stand 7 8" (the dealer's
 // cards), "double 5 8" (the player's card, then the dealer's), "restart". Commas are for reading.
-//
 // The table reads "you A K = 21, dealer 9 = 9, cash 515 bet 0, open New 5 10 50, heard clap.wav",
 // then the dealer's pauses, what the player was told or asked, "insured" and, when the game did not
 // draw every card the script dealt, "cards left".
 inline std::string playedTable(std::string script, bool soundOn = true)
 {
+    // clang-format off
     static const std::map<std::string, std::function<void(Game &)>> clicks = {
-        {"£5", [](Game &g) { g.placeChip(kChips[0]); }},
-        {"£10", [](Game &g) { g.placeChip(kChips[1]); }},
-        {"£50", [](Game &g) { g.placeChip(kChips[2]); }},
-        {"new", &Game::deal},
-        {"deal", &Game::deal},
-        {"hit", &Game::hit},
-        {"stand", &Game::stand},
-        {"double", &Game::doubleDown},
-        {"restart", &Game::restart}};
+        {"£5", [](Game &g) { g.placeChip(kChips[0]); }}, {"£10", [](Game &g) { g.placeChip(kChips[1]); }},
+        {"£50", [](Game &g) { g.placeChip(kChips[2]); }}, {"new", &Game::deal}, {"deal", &Game::deal},
+        {"hit", &Game::hit}, {"stand", &Game::stand}, {"double", &Game::doubleDown}, {"restart", &Game::restart}};
+    // clang-format on
     std::replace(script.begin(), script.end(), ',', ' ');
     std::istringstream text(script);
     const std::vector<std::string> words{std::istream_iterator<std::string>(text), {}};
@@ -137,8 +131,6 @@ inline std::string playedTable(std::string script, bool soundOn = true)
             host.insuranceAnswer = word == "insure-yes"  ? InsuranceAnswer::Yes
                                    : word == "insure-no" ? InsuranceAnswer::No
                                                          : InsuranceAnswer::Closed;
-        } else if (word == "restart-in-pause") {
-            host.duringPause = [&game] { game->restart(); }; // the turn ends: no further pause
         } else if (click == clicks.end()) {
             throw std::invalid_argument("the script says what no player can: " + word);
         } else {

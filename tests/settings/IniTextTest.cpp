@@ -7,17 +7,14 @@
 
 #include <optional>
 #include <string>
+#include <tuple>
 
 namespace quellard::testing {
 
 TEST(IniText, ReadsAsAProfileReaderWould)
 {
-    struct Case {
-        const char *text, *section, *key;
-        std::optional<std::string> expected;
-    };
     // clang-format off
-    const Case cases[] = {
+    const std::tuple<const char *, const char *, const char *, std::optional<std::string>> cases[] = {
         {" \t[ dECK\t] \r\n \tDEFAULT \t=  a b \t\r\n", " Deck", "default ", "a b"},
         {"[S]\nk=\"\"x\"\"\n", "S", "k", "\"x\""}, {"[S]\nk='  x '\n", "S", "k", "  x "}, // one pair of quotes goes
         {"[S]\nk=\"x'\n", "S", "k", "\"x'"},       {"[S]\nk = a=b ; c\n", "S", "k", "a=b ; c"}, // no comment there
@@ -34,17 +31,14 @@ TEST(IniText, ReadsAsAProfileReaderWould)
         {"[Deck]\r\nDefault=a\r\n\r\n[Settings]\r\n\r\nSounds=0\r\n", "Settings", "Sounds", "0"}, // as a person spaces it
         {"[Deck]\r\n\r\nDefault=a\r\n\r\n[Settings]\r\n", "Deck", "Default", "a"}};
     // clang-format on
-    for (const Case &c : cases)
-        EXPECT_EQ(iniValue(c.text, c.section, c.key), c.expected) << c.text;
+    for (const auto &[text, section, key, expected] : cases)
+        EXPECT_EQ(iniValue(text, section, key), expected) << text;
 }
 
 TEST(IniText, WriteChangesOnlyWhatItMust)
 {
-    struct Case {
-        const char *before, *section, *key, *value, *after;
-    };
     // clang-format off
-    const Case cases[] = {
+    const std::tuple<const char *, const char *, const char *, const char *, const char *> cases[] = {
         {"", "Deck", "Default", "imglake.gif", "[Deck]\r\nDefault=imglake.gif\r\n"},
         {"[Deck]\nDefault=a", "Settings", "Sounds", "0", "[Deck]\nDefault=a\r\n[Settings]\r\nSounds=0\r\n"},
         {";mine\n[DECK]\n  default = \"x\"  \n[Settings]\nSounds=1\n", "Deck", "Default", "y",
@@ -62,8 +56,8 @@ TEST(IniText, WriteChangesOnlyWhatItMust)
         {"\xEF\xBB\xBF[Settings]\r\n", "Deck", "Default", "a", "\xEF\xBB\xBF[Settings]\r\n[Deck]\r\nDefault=a\r\n"},
         {"\xEF\xBB\xBF[Deck]\r\n", "Deck", "Default", "a", "\xEF\xBB\xBF[Deck]\r\nDefault=a\r\n"}};
     // clang-format on
-    for (const Case &c : cases)
-        EXPECT_EQ(iniWithValue(c.before, c.section, c.key, c.value), c.after) << c.before;
+    for (const auto &[before, section, key, value, after] : cases)
+        EXPECT_EQ(iniWithValue(before, section, key, value), after) << before;
     // Names and values that would change the file's structure are refused.
     const char *const refused[][3] = {{"  ", "k", "v"}, {"S]", "k", "v"},     {"S", "k=", "v"}, {"S", ";k", "v"},
                                       {"S", "[k", "v"}, {"S", "k", "a\r[T]"}, {"S", "\t", "v"}, {"S", "k\t", "v"}};

@@ -100,16 +100,15 @@ private slots:
         }
     }
 
-    // What a screen reader says for a face-up card: every rank's and every suit's word, and
-    // nothing for a number that is no card.
-    void everyRankAndSuitHasItsName()
+    // What a screen reader says for a face-up card, and nothing for a number that is no card.
+    void everyCardHasItsName()
     {
-        QStringList names;
-        for (const int card : {1, 15, 29, 43, 5, 19, 33, 47, 9, 23, 37, 51, 13, 0, 53})
-            names << CardFaceRenderer::cardName(card);
-        QCOMPARE(names.join(','), QStringLiteral("Ace of clubs,Two of diamonds,Three of hearts,Four of spades,Five of "
-                                                 "clubs,Six of diamonds,Seven of hearts,Eight of spades,Nine of clubs,"
-                                                 "Ten of diamonds,Jack of hearts,Queen of spades,King of clubs,,"));
+        const QStringList ranks{"Ace",   "Two",  "Three", "Four", "Five",  "Six", "Seven",
+                                "Eight", "Nine", "Ten",   "Jack", "Queen", "King"};
+        const QStringList suits{"clubs", "diamonds", "hearts", "spades"};
+        for (int card = 1; card <= 52; ++card)
+            QCOMPARE(CardFaceRenderer::cardName(card), ranks[(card - 1) % 13] + " of " + suits[(card - 1) / 13]);
+        QVERIFY(CardFaceRenderer::cardName(0).isEmpty() && CardFaceRenderer::cardName(53).isEmpty());
     }
 
     // Drawn for the display's scale, not scaled up: 73 x 98 at 1.5 is 109.5 x 147, the half pixel

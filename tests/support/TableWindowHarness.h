@@ -49,18 +49,16 @@ struct RecordingSound : SoundPort {
     }
 };
 
-// Answers the modal message boxes as they open, with the buttons queued (the first button when
-// none is), and records each, as `Warning OK "Quellard": Please bet first!!`, and where its centre
-// was on the screen; hands any other modal to `otherModal`. Nothing is left blocking.
+// Answers message boxes as they open with the buttons queued (else the first), recording each as
+// `Warning OK "Quellard": Please bet first!!` and its centre; hands other modals to `otherModal`.
+// One at a time: a test has one table harness alive.
 class ModalAnswerer : public QObject {
 public:
-    // The answerer made last answers; one made before it waits until it is gone again.
-    ModalAnswerer() : m_before(std::exchange(current(), this))
+    ModalAnswerer()
     {
         connect(&m_timer, &QTimer::timeout, this, &ModalAnswerer::poll);
         m_timer.start(5);
     }
-    ~ModalAnswerer() override { current() = m_before; }
     QStringList seen;
     QList<QPoint> centres;
     QStringList enterAndFocus; // each box's button that Enter presses, and the one with the keyboard
@@ -68,15 +66,8 @@ public:
     std::function<void(QWidget *)> otherModal;
 
 private:
-    static ModalAnswerer *&current()
-    {
-        static ModalAnswerer *answerer = nullptr;
-        return answerer;
-    }
     void poll()
     {
-        if (current() != this)
-            return;
         QWidget *modal = QApplication::activeModalWidget();
         if (auto *box = qobject_cast<QMessageBox *>(modal); box && !box->isActiveWindow()) {
             return; // read once it has the keyboard
@@ -95,11 +86,12 @@ private:
             enterAndFocus << enter + '/' + (focus ? focus->text() : "nothing");
             QAbstractButton *button = answers.isEmpty() ? nullptr : box->button(answers.takeFirst());
             later([button = button ? button : box->buttons().value(0)] { button->click(); });
+        } else if (modal && m_handling.contains(modal)) {
+            return; // its handler is still at work, waiting on something
         } else if (modal && otherModal) {
-            later([this, modal] { otherModal(modal); });
+            later([this, modal] { m_handling << modal, otherModal(modal), m_handling.removeOne(modal); });
         } else if (modal) {
-            // A window the test did not expect would wait for an answer for good: it fails the
-            // test, with its name, and is closed.
+            // A window the test did not expect would wait for good: it fails the test, and is closed.
             seen << QStringLiteral("unanswered %1 \"%2\"").arg(modal->objectName(), modal->windowTitle());
             QTest::qFail(qPrintable(seen.last()), __FILE__, __LINE__);
             later([modal] { modal->close(); });
@@ -116,13 +108,13 @@ private:
         });
     }
     QTimer m_timer;
-    ModalAnswerer *m_before;
+    QList<QWidget *> m_handling;
 };
 
 // The table window as a player gets it, in a game folder of its own holding the game's sounds and
 // (unless told otherwise) card backs; cards, sounds and pauses are under the test's control.
 struct TableHarness {
-    explicit TableHarness(bool withPictures = true, double pauseScale = 0.0, RandomSource *cards = nullptr)
+    explicit TableHarness(bool withPictures = true, double pauseScale = 0.0)
     {
         for (const QString &name : QStringList{"images", "sounds"}.mid(withPictures ? 0 : 1)) {
             QDir(dir.path()).mkdir(name);
@@ -131,12 +123,10 @@ struct TableHarness {
         }
         sound.folder = bytes();
         random.undealt = [] { QTest::qFail("a card was drawn that the test did not deal", __FILE__, __LINE__); };
-        window =
-            std::make_unique<TableWindow>(TableWindowOptions{.appFolder = bytes(),
-                                                             .random = cards ? cards : &random,
-                                                             .sound = &sound,
-                                                             .pauseScale = pauseScale,
-                                                             .opener = {}}); // no help page or web address is opened
+        // No help page or web address is opened.
+        const TableWindowOptions options{
+            .appFolder = bytes(), .random = &random, .sound = &sound, .pauseScale = pauseScale, .opener = {}};
+        window = std::make_unique<TableWindow>(options);
     }
     void load()
     {
@@ -155,8 +145,7 @@ struct TableHarness {
         QVERIFY2(label, qPrintable(labelName));
         QTest::mouseClick(label, Qt::LeftButton, {}, label->rect().center());
     }
-    // The left strip of a card slot as the window last drew it on the screen (grab() would paint it
-    // afresh): as much of a card as the next one leaves in sight.
+    // The strip of a card slot the next card leaves in sight, as last drawn on the screen (not grab()).
     QImage onScreen(const QString &slotName) const
     {
         const QPoint at = find(slotName)->mapTo(window.get(), QPoint());

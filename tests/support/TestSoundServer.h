@@ -44,30 +44,21 @@ public:
         m_server.start(program, {"-n", "--daemonize=no", "--exit-idle-time=-1", "--use-pid-file=no", "-L",
                                  "module-native-protocol-unix auth-anonymous=1 socket=" + m_folder + "/native", "-L",
                                  "module-null-sink sink_name=quellard_test rate=44100 channels=1"});
-        const auto answers = [this] {
-            return std::unique_ptr<pa_simple, void (*)(pa_simple *)>(recorder(), pa_simple_free);
-        };
-        (void)QTest::qWaitFor([&] { return m_server.state() == QProcess::NotRunning || answers(); }, 10000);
+        (void)QTest::qWaitFor([&] { return m_server.state() == QProcess::NotRunning || recorder(); }, 10000);
         if (m_server.state() == QProcess::NotRunning)
             return "pulseaudio ended at once: " + QString::fromLocal8Bit(m_server.readAll());
-        return answers() ? QString() : QStringLiteral("pulseaudio did not answer within ten seconds");
+        return recorder() ? QString() : QStringLiteral("pulseaudio did not answer within ten seconds");
     }
 
     // The server dies as a crashed one does, with no word to its clients.
-    void kill()
-    {
-        if (m_server.state() != QProcess::NotRunning) {
-            m_server.kill();
-            m_server.waitForFinished(5000);
-        }
-    }
+    void kill() { m_server.kill(), m_server.waitForFinished(5000); }
 
     // Records the sink for `seconds`, running each action at its time, and draws a tenth of a second
     // a character: '.' silence, 'L' a loud square wave, 'S' a soft one, '?' anything else (the two at
     // once). Empty when the recording could not be made.
     QString record(double seconds, std::multimap<double, std::function<void()>> actions)
     {
-        std::unique_ptr<pa_simple, void (*)(pa_simple *)> recording{recorder(), pa_simple_free};
+        const Recorder recording = recorder();
         if (!recording)
             return {};
         std::vector<std::int16_t> samples(kRate / 10);
@@ -94,12 +85,14 @@ public:
     static constexpr int kLoud = 6000, kSoft = 2000;
 
 private:
-    pa_simple *recorder() const
+    using Recorder = std::unique_ptr<pa_simple, void (*)(pa_simple *)>;
+    Recorder recorder() const
     {
         const pa_sample_spec format{PA_SAMPLE_S16NE, kRate, 1};
         const pa_buffer_attr small{std::uint32_t(-1), std::uint32_t(-1), std::uint32_t(-1), std::uint32_t(-1), 882};
-        return pa_simple_new(address().constData(), "quellard-test", PA_STREAM_RECORD, "quellard_test.monitor",
-                             "recording", &format, nullptr, &small, nullptr);
+        return {pa_simple_new(address().constData(), "quellard-test", PA_STREAM_RECORD, "quellard_test.monitor",
+                              "recording", &format, nullptr, &small, nullptr),
+                pa_simple_free};
     }
 
     QString m_folder;

@@ -17,6 +17,8 @@
 #include <QToolTip>
 #include <QWidget>
 
+#include <algorithm>
+
 namespace quellard::testing {
 
 // A window read as a player meets it, a line of text a thing, to compare with what it should be:
@@ -39,32 +41,25 @@ inline QStringList readWindow(QWidget &window)
     const QString place = over && centredOn(over->frameGeometry())          ? "centred on " + over->objectName()
                           : centredOn(window.screen()->availableGeometry()) ? QStringLiteral("centred on the screen")
                                                                             : QStringLiteral("placed elsewhere");
-    const auto *enter = [&]() -> const QPushButton * {
-        for (const QPushButton *button : window.findChildren<QPushButton *>())
-            if (button->isDefault())
-                return button;
-        return nullptr;
-    }();
+    const QList<QPushButton *> buttons = window.findChildren<QPushButton *>();
+    const auto enter = std::ranges::find_if(buttons, &QPushButton::isDefault);
     const QWidget *focus = window.focusWidget();
-    QStringList lines{QStringLiteral("%1 \"%2\" %3x%4%5%6%7 %8, %9, Enter %10, focus %11")
-                          .arg(window.objectName(), window.windowTitle())
-                          .arg(client.width() * 15)
-                          .arg(client.height() * 15)
-                          .arg(flags & Qt::WindowMinimizeButtonHint ? " min" : "",
-                               flags & Qt::WindowMaximizeButtonHint ? " max" : "",
-                               flags & Qt::WindowCloseButtonHint ? " close" : "",
-                               window.minimumSize() == window.maximumSize() ? "fixed" : "sizable", place,
-                               enter ? enter->objectName() : "nothing", focus ? focus->objectName() : "nothing")};
+    QStringList lines{
+        QStringLiteral("%1 \"%2\" %3x%4%5%6%7 %8, %9, Enter %10, focus %11")
+            .arg(window.objectName(), window.windowTitle())
+            .arg(client.width() * 15)
+            .arg(client.height() * 15)
+            .arg(flags & Qt::WindowMinimizeButtonHint ? " min" : "", flags & Qt::WindowMaximizeButtonHint ? " max" : "",
+                 flags & Qt::WindowCloseButtonHint ? " close" : "",
+                 window.minimumSize() == window.maximumSize() ? "fixed" : "sizable", place,
+                 enter != buttons.end() ? (*enter)->objectName() : "nothing", focus ? focus->objectName() : "nothing")};
     for (QWidget *control : client.findChildren<QWidget *>()) {
         if (control->objectName().isEmpty() || control->objectName().startsWith(QLatin1String("qt_")))
             continue;
         const QRect r(control->mapTo(&client, QPoint()), control->size());
-        QString line = QStringLiteral("%1 %2 %3 %4 %5")
-                           .arg(control->objectName())
-                           .arg(r.x() * 15)
-                           .arg(r.y() * 15)
-                           .arg(r.width() * 15)
-                           .arg(r.height() * 15);
+        QString line = control->objectName();
+        for (const int pixels : {r.x(), r.y(), r.width(), r.height()})
+            line += ' ' + QString::number(pixels * 15); // in twips
         const QString text = control->property("text").toString();
         const auto *edit = qobject_cast<const QPlainTextEdit *>(control);
         if (edit || (!text.isEmpty() &&
@@ -85,12 +80,10 @@ inline QStringList readWindow(QWidget &window)
             for (int y = 0; y < seen.height(); ++y)
                 for (int x = 0; x < seen.width(); ++x)
                     ++counts[seen.pixel(x, y)];
-            QRgb paper = 0;
-            for (auto c = counts.begin(); c != counts.end(); ++c)
-                paper = c.value() > counts.value(paper) ? c.key() : paper;
-            QRgb ink = paper;
-            for (auto c = counts.begin(); c != counts.end(); ++c)
-                ink = qAbs(qGray(c.key()) - qGray(paper)) > qAbs(qGray(ink) - qGray(paper)) ? c.key() : ink;
+            const QList<QRgb> seenColours = counts.keys();
+            const QRgb paper = *std::ranges::max_element(seenColours, {}, [&](QRgb c) { return counts[c]; });
+            const QRgb ink =
+                *std::ranges::max_element(seenColours, {}, [&](QRgb c) { return qAbs(qGray(c) - qGray(paper)); });
             line += ' ' + QColor(ink).name() + " on " + QColor(paper).name();
         }
         QHelpEvent hover(QEvent::ToolTip, QPoint(2, 2), control->mapToGlobal(QPoint(2, 2)));

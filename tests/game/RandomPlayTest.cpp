@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // Seeded random play, menus worked in the dealer's pauses too, checked after every action for what
-// holds whatever the cards (the played-game tables hold the payouts and the dealer's drawing). QUELLARD_PLAY_SEED
-// chooses the run, QUELLARD_PLAY_ACTIONS its length (`make soak` plays a long one).
+// holds whatever the cards (the played-game tables hold the payouts and the dealer's drawing).
+// QUELLARD_PLAY_SEED chooses the run, QUELLARD_PLAY_ACTIONS its length (`make soak` plays a long one).
 #include "support/GameScript.h"
 
 #include <cstdlib>

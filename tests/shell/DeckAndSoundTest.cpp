@@ -180,8 +180,9 @@ private slots:
         QVERIFY(!readWav(pipe.toStdString()) && !readWav(QFile::encodeName(folder.path()).toStdString()));
     }
 
-    // Sounds reach the server one at a time, a long one cut off by the next. With the server gone nothing
-    // holds the game up, the terminal hears of it once, a bad file gives the alert; a server back is heard.
+    // Sounds reach the server one at a time, a long one cut off by the next. With the server gone
+    // nothing holds the game up, the terminal hears of it once, and a bad file gives the alert; a
+    // server that comes back is heard again.
     void soundsReachTheServerOneAtATime()
     {
         QTemporaryDir folder;

@@ -50,8 +50,9 @@ private slots:
                 qPrintable(QStringLiteral("line %1 reads\n%2\nnot\n%3").arg(i + 1).arg(read.value(i), lines.value(i))));
     }
 
-    // A screen reader finds amounts as text, cards and the deck as graphics, labels as buttons (open
-    // ones pressed by their keys); captions, felt, frames, highlight shapes and hidden slots are left out.
+    // The focus frame, the names the desktop knows the game by, and what a screen reader finds:
+    // amounts as text, cards and the deck as graphics, labels as buttons (open ones pressed by their
+    // keys); captions, felt, frames, highlight shapes and hidden slots are left out.
     void focusNamesAndReadingAloud()
     {
         TableHarness table;
